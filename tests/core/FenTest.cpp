@@ -1,0 +1,130 @@
+#include "core/Fen.h"
+#include "core/GameState.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace varnix {
+namespace {
+
+Position Read(const std::string& fen) {
+    Position p{};
+    FenToPosition(fen, p);
+    return p;
+}
+
+TEST(Fen, StartPositionReadsAndWritesBack) {
+    const Position p = Read(StandardStartFen);
+    EXPECT_EQ(PieceAt(p, 1, 1), BlackRook);
+    EXPECT_EQ(PieceAt(p, 5, 1), BlackKing);
+    EXPECT_EQ(PieceAt(p, 4, 8), WhiteQueen);
+    EXPECT_EQ(PieceAt(p, 8, 7), WhitePawn);
+    EXPECT_EQ(PieceAt(p, 4, 4), Empty);
+    EXPECT_EQ(p.BlackToMove, 0);
+    EXPECT_EQ(p.WhiteCastle, 3);
+    EXPECT_EQ(p.BlackCastle, 3);
+    EXPECT_EQ(p.EpFile, 0);
+    EXPECT_EQ(PositionToFen(p), StandardStartFen);
+}
+
+TEST(Fen, WritesEnPassantSquareFromSideToMove) {
+    Position p = Read("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
+    EXPECT_EQ(p.EpFile, 5);
+    EXPECT_EQ(p.BlackToMove, -1);
+    EXPECT_EQ(PositionToFen(p), "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
+    p.BlackToMove = 0;
+    EXPECT_EQ(PositionToFen(p), "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR w KQkq e6 0 1");
+}
+
+struct CastlingCase {
+    const char* field;
+    int white;
+    int black;
+};
+
+TEST(Fen, CastlingFieldIsReadBySubstring) {
+    const CastlingCase cases[] = {
+        {"KQkq", 3, 3}, {"QKkq", 1, 3}, {"Kq", 1, 2}, {"Qk", 2, 1}, {"-", 0, 0}, {"kqKQ", 3, 3}, {"qk", 0, 1},
+    };
+    for (const auto& c : cases) {
+        const Position p = Read(std::string("8/8/8/8/8/8/8/8 w ") + c.field + " - 0 1");
+        EXPECT_EQ(p.WhiteCastle, c.white) << c.field;
+        EXPECT_EQ(p.BlackCastle, c.black) << c.field;
+    }
+}
+
+TEST(Fen, CastlingFieldIsWrittenPerSide) {
+    Position p = Read("8/8/8/8/8/8/8/8 w - - 0 1");
+    EXPECT_EQ(PositionToFen(p), "8/8/8/8/8/8/8/8 w - - 0 1");
+    p.BlackCastle = 2;
+    EXPECT_EQ(PositionToFen(p), "8/8/8/8/8/8/8/8 w q - 0 1");
+    p.WhiteCastle = 1;
+    p.BlackCastle = 0;
+    EXPECT_EQ(PositionToFen(p), "8/8/8/8/8/8/8/8 w K - 0 1");
+}
+
+TEST(Fen, SideLetterOtherThanLowerWIsBlack) {
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - - 0 1").BlackToMove, 0);
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 W - - 0 1").BlackToMove, -1);
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 x - - 0 1").BlackToMove, -1);
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8").BlackToMove, -1);
+}
+
+TEST(Fen, ExtraLettersAndSeparatorsAreNotChecked) {
+    const Position p = Read("vVdD4/8/8/8/8/8/8/8 w - - 0 1");
+    EXPECT_EQ(PieceAt(p, 1, 1), 14);
+    EXPECT_EQ(PieceAt(p, 2, 1), 13);
+    EXPECT_EQ(PieceAt(p, 3, 1), 16);
+    EXPECT_EQ(PieceAt(p, 4, 1), 15);
+    EXPECT_EQ(PositionToFen(p), "vVdD4/8/8/8/8/8/8/8 w - - 0 1");
+    EXPECT_EQ(PositionToFen(Read("88888888 w - - 0 1")), "8/8/8/8/8/8/8/8 w - - 0 1");
+}
+
+TEST(Fen, RunPastTheLastSquareIsDroppedAndShortBoardsKeepTheRest) {
+    Position p{};
+    p.Board[BoardIndex(8, 8)] = WhiteKing;
+    FenToPosition("8/8/8/8/8/8/8/7", p); // one square short: h1 keeps its king
+    EXPECT_EQ(PieceAt(p, 8, 8), WhiteKing);
+    const unsigned char before = p.Board[0];
+    FenToPosition("8/8/8/8/8/8/8/78 w - - 0 1", p); // eight more digits spill past h1
+    EXPECT_EQ(PieceAt(p, 8, 8), Empty);
+    EXPECT_EQ(p.Board[0], before);
+    EXPECT_EQ(p.BlackToMove, 0);
+}
+
+TEST(Fen, EnPassantFieldReadsOnlyTheFileLetter) {
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - e3 0 1").EpFile, 5);
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 b - a9 0 1").EpFile, 1);
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - - 0 1").EpFile, 0);
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - -").EpFile, 0);
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w KQ").EpFile, 0);
+    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - z6 0 1").EpFile, 0);
+}
+
+TEST(Fen, NeverFailsOnOddTexts) {
+    // Texts cut after every field, very long texts, and bytes above 127.
+    const std::string full = "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1";
+    for (std::size_t len = 0; len <= full.size(); ++len) {
+        Position p{};
+        FenToPosition(std::string_view(full).substr(0, len), p);
+        EXPECT_EQ(p.Board[0], 0);
+    }
+    std::string noise(10000, '\xE9');
+    noise[5000] = ' ';
+    Position p{};
+    FenToPosition(noise, p);
+    FenToPosition(std::string(10000, '8'), p);
+    FenToPosition(std::string(10000, ' '), p);
+    EXPECT_EQ(PositionToFen(p).substr(0, 15), "8/8/8/8/8/8/8/8");
+}
+
+TEST(Fen, WriterSkipsUnknownCodes) {
+    Position p = Read("8/8/8/8/8/8/8/8 w - - 0 1");
+    p.Board[BoardIndex(1, 1)] = 200;
+    EXPECT_EQ(PositionToFen(p).substr(0, 3), "7/8");
+}
+
+} // namespace
+} // namespace varnix
