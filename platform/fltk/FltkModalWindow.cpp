@@ -195,6 +195,8 @@ private:
 FltkModalWindow::FltkModalWindow() : view_(std::make_unique<View>()) {}
 
 FltkModalWindow::~FltkModalWindow() {
+    // The tooltip machinery must not keep pointing at a window that is gone.
+    if (Fl_Tooltip::current() == view_.get()) Fl_Tooltip::current(nullptr);
     if (view_->shown()) view_->hide();
 }
 
