@@ -14,10 +14,20 @@ class Animation : public BoardFixture {
 protected:
     // Makes the move on the current position by hand (no engine needed),
     // keeping the position before it, as the callers of AnimateMove do.
-    void Play(int fromFile, int fromRow, int toFile, int toRow) {
+    Move Play(int fromFile, int fromRow, int toFile, int toRow) {
         game.PreviousPosition = game.CurrentPosition;
         SetPiece(game.CurrentPosition, toFile, toRow, PieceAt(game.CurrentPosition, fromFile, fromRow));
         SetPiece(game.CurrentPosition, fromFile, fromRow, Empty);
+        return Move{std::uint8_t(fromFile), std::uint8_t(fromRow), std::uint8_t(toFile), std::uint8_t(toRow), 0, 0, 0, 0};
+    }
+
+    void ExpectMarks(int mfx, int mfy, int mfx2, int mfy2, int lastFile, int lastRow) const {
+        EXPECT_EQ(selection.mfx, mfx);
+        EXPECT_EQ(selection.mfy, mfy);
+        EXPECT_EQ(selection.mfx2, mfx2);
+        EXPECT_EQ(selection.mfy2, mfy2);
+        EXPECT_EQ(view->LastMoveFile, lastFile);
+        EXPECT_EQ(view->LastMoveRow, lastRow);
     }
 
     // The frames put on the window, without the final whole-board redraw.
@@ -54,8 +64,7 @@ class ClockSteps : public Animation, public ::testing::WithParamInterface<int> {
 TEST_P(ClockSteps, PawnDoubleStepGlidesByTheClockAndStopsShortOfItsSquare) {
     const int step = GetParam();
     platform.SetClockStep(std::uint32_t(step));
-    Play(5, 7, 5, 5);
-    Move move{5, 7, 5, 5, 0, 0, 0, 0};
+    Move move = Play(5, 7, 5, 5);
     Animate(move, false);
     const std::vector<Rect> frames = Frames();
     // 82 px up in 100 ms; frames at t = 0, step, 2 step, ... while below 100.
@@ -74,10 +83,7 @@ TEST_F(Animation, FrameRectanglesFollowIrregularTime) {
     const std::uint32_t jumps[] = {3, 40, 1, 25, 12};
     int frame = 0;
     platform.SetProcessHook([&] { platform.AdvanceClock(jumps[frame++ % 5]); });
-    Play(1, 7, 1, 1); // a2 to a8 over empty files: 6 squares, 300 ms
-    SetPiece(game.PreviousPosition, 1, 1, Empty);
-    SetPiece(game.PreviousPosition, 1, 2, Empty);
-    Move move{1, 7, 1, 1, 0, 0, 0, 0};
+    Move move = Play(1, 7, 1, 1); // a2 to a8: 6 squares, 300 ms
     Animate(move, true);
     const std::vector<Rect> frames = Frames();
     ASSERT_GE(frames.size(), 3u);
@@ -90,15 +96,9 @@ TEST_F(Animation, FrameRectanglesFollowIrregularTime) {
 }
 
 TEST_F(Animation, FinalBoardShowsTheMoveWithItsMarks) {
-    Play(5, 7, 5, 5);
-    Move move{5, 7, 5, 5, 0, 0, 0, 0};
+    Move move = Play(5, 7, 5, 5);
     Animate(move, false);
-    EXPECT_EQ(selection.mfx, 5);
-    EXPECT_EQ(selection.mfy, 7);
-    EXPECT_EQ(selection.mfx2, 5);
-    EXPECT_EQ(selection.mfy2, 5);
-    EXPECT_EQ(view->LastMoveFile, 5);
-    EXPECT_EQ(view->LastMoveRow, 5);
+    ExpectMarks(5, 7, 5, 5, 5, 5);
     const Surface& window = platform.Window();
     EXPECT_EQ(window.At(183 + 1, 265 + 1), 0x000000u); // selection frame on the empty e2
     EXPECT_EQ(window.At(183 + 1, 183 + 1), 0xFFFFFFu); // last-move frame on e4
@@ -109,15 +109,9 @@ TEST_F(Animation, KeepMarksLeavesSelectionAndLastMoveAlone) {
     selection = BoardSelection{2, 3, 4, 5, 0, 6, 7};
     view->LastMoveFile = 3;
     view->LastMoveRow = 4;
-    Play(7, 8, 6, 6);
-    Move move{7, 8, 6, 6, 0, 0, 0, 0};
+    Move move = Play(7, 8, 6, 6);
     Animate(move, true);
-    EXPECT_EQ(selection.mfx, 2);
-    EXPECT_EQ(selection.mfy, 3);
-    EXPECT_EQ(selection.mfx2, 4);
-    EXPECT_EQ(selection.mfy2, 5);
-    EXPECT_EQ(view->LastMoveFile, 3);
-    EXPECT_EQ(view->LastMoveRow, 4);
+    ExpectMarks(2, 3, 4, 5, 3, 4);
 }
 
 struct CastleCase {
@@ -159,8 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Animation, FlippedBoardGlidesInScreenCoordinatesAndHandsTheMoveBackUnturned) {
     view->FlipBoard();
     platform.SetClockStep(50);
-    Play(5, 7, 5, 5);
-    Move move{5, 7, 5, 5, 0, 0, 0, 0};
+    Move move = Play(5, 7, 5, 5);
     Animate(move, false);
     const std::vector<Rect> frames = Frames();
     ASSERT_EQ(frames.size(), 2u);
@@ -228,8 +221,7 @@ TEST_F(Animation, BoardTurnedDuringTheGlideStillHandsBackBoardCoordinates) {
             view->FlipBoard();
         }
     });
-    Play(5, 7, 5, 5);
-    Move move{5, 7, 5, 5, 0, 0, 0, 0};
+    Move move = Play(5, 7, 5, 5);
     view->AnimateMove(game.PreviousPosition, move, false);
     EXPECT_EQ(move.FromRow, 7);
     EXPECT_EQ(move.ToRow, 5);
