@@ -32,7 +32,7 @@ void EngineLoop::Receive(std::string_view line) {
 
 void EngineLoop::CopyAnnounced(char* buffer) const {
     const std::string_view text = announcing_ ? std::string_view(announced_) : std::string_view();
-    std::memcpy(buffer, text.data(), text.size());
+    if (!text.empty()) std::memcpy(buffer, text.data(), text.size());
     buffer[text.size()] = '\0';
 }
 

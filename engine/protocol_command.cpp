@@ -18,8 +18,11 @@ std::string_view Trim(std::string_view text) {
 
 bool ReadNumber(std::string_view text, int64_t& value) {
     const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && at == end && !text.empty();
+    int64_t read = 0;
+    const auto [at, error] = std::from_chars(text.data(), end, read);
+    if (error != std::errc() || at != end || text.empty()) return false;
+    value = read;
+    return true;
 }
 
 constexpr std::array<std::pair<std::string_view, CommandKind>, 7> kBareWords{{
