@@ -1,6 +1,7 @@
 #include "engine/game_line.h"
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 
 namespace varnix::engine {
@@ -28,14 +29,11 @@ void GameLine::Play(Move move) {
 }
 
 std::optional<Board> WithSideToMove(const Board& board, Color side) {
-    std::string fen = board.Fen();
     // Fields: placement, side, castling, en passant, half-move clock, move number.
-    const size_t sideAt = fen.find(' ') + 1;
-    const size_t epAt = fen.find(' ', fen.find(' ', sideAt) + 1) + 1;
-    const size_t epEnd = fen.find(' ', epAt);
-    fen.replace(epAt, epEnd - epAt, "-");
-    fen[sideAt] = side == White ? 'w' : 'b';
-    return Board::FromFen(fen);
+    std::istringstream fields(board.Fen());
+    std::string placement, oldSide, castling, enPassant, halfmoves, moveNumber;
+    fields >> placement >> oldSide >> castling >> enPassant >> halfmoves >> moveNumber;
+    return Board::FromFen(placement + (side == White ? " w " : " b ") + castling + " - " + halfmoves + " " + moveNumber);
 }
 
 }  // namespace varnix::engine

@@ -1,6 +1,7 @@
 #include "engine/san.h"
 
 #include "engine/movegen.h"
+#include "engine/uci_move.h"
 
 namespace varnix::engine {
 namespace {
@@ -9,8 +10,6 @@ constexpr std::string_view kPieceLetters = " PNBRQK";
 
 char FileLetter(Square s) { return char('a' + FileOf(s)); }
 char RankDigit(Square s) { return char('1' + RankOf(s)); }
-
-std::string SquareText(Square s) { return {FileLetter(s), RankDigit(s)}; }
 
 bool IsFile(char c) { return c >= 'a' && c <= 'h'; }
 bool IsRank(char c) { return c >= '1' && c <= '8'; }
@@ -107,7 +106,7 @@ std::string Disambiguation(const Board& board, Move move, const MoveList& legal)
     if (!rivals) return {};
     if (!sameFile) return {FileLetter(move.From())};
     if (!sameRank) return {RankDigit(move.From())};
-    return SquareText(move.From());
+    return SquareName(move.From());
 }
 
 }  // namespace
@@ -122,13 +121,13 @@ std::string MoveToSan(const Board& board, Move move) {
         san = FileOf(move.To()) > FileOf(move.From()) ? "O-O" : "O-O-O";
     } else if (piece == Pawn) {
         if (capture) san += {FileLetter(move.From()), 'x'};
-        san += SquareText(move.To());
+        san += SquareName(move.To());
         if (move.KindOf() == Move::Promotion) san += {'=', kPieceLetters[move.PromotionType()]};
     } else {
         san += kPieceLetters[piece];
         if (piece != King) san += Disambiguation(board, move, legal);
         if (capture) san += 'x';
-        san += SquareText(move.To());
+        san += SquareName(move.To());
     }
     Board after = board;
     after.MakeMove(move);
@@ -138,13 +137,6 @@ std::string MoveToSan(const Board& board, Move move) {
         san += replies.Empty() ? '#' : '+';
     }
     return san;
-}
-
-std::string MoveToCoordinate(Move move) {
-    if (!move) return "0000";
-    std::string text = SquareText(move.From()) + SquareText(move.To());
-    if (move.KindOf() == Move::Promotion) text += char(kPieceLetters[move.PromotionType()] - 'A' + 'a');
-    return text;
 }
 
 bool LooksLikeMove(std::string_view text) { return ParseSyntax(text).has_value(); }

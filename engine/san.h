@@ -14,10 +14,6 @@ namespace varnix::engine {
 // SAN of a legal move in `board`, with "+" or "#" when it checks or mates.
 std::string MoveToSan(const Board& board, Move move);
 
-// Coordinate form: from, to and a lower-case promotion letter ("e7e8q");
-// castling is the king's step ("e1g1"). Move::none() gives "0000".
-std::string MoveToCoordinate(Move move);
-
 // True when the text has the shape of a move (SAN, castling or coordinates),
 // legal or not: it tells an illegal move from an unknown command.
 bool LooksLikeMove(std::string_view text);

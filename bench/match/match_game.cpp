@@ -2,7 +2,7 @@
 
 #include "engine/game_end.h"
 #include "engine/game_line.h"
-#include "engine/san.h"
+#include "engine/uci_move.h"
 
 namespace varnix::match {
 namespace {
@@ -54,10 +54,9 @@ GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, 
         const std::optional<std::string> answer = mover.WaitFor("bestmove ", deadline);
         if (!answer) return {WinFor(~side), mover.Name() + " gave no move in time", plies};
         const std::string text = answer->substr(9, answer->find(' ', 9) - 9);
-        const std::optional<engine::Move> move = engine::ReadMove(line->Current(), text);
-        if (!move || engine::MoveToCoordinate(*move) != text)
-            return {WinFor(~side), mover.Name() + " played the illegal move " + text, plies};
-        line->Play(*move);
+        const engine::Move move = engine::MoveFromUci(line->Current(), text);
+        if (!move) return {WinFor(~side), mover.Name() + " played the illegal move " + text, plies};
+        line->Play(move);
         moves += " " + text;
     }
 }

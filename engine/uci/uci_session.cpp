@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "engine/game_end.h"
-#include "engine/san.h"
+#include "engine/uci_move.h"
 
 namespace varnix::engine {
 namespace {
@@ -108,12 +108,12 @@ void UciSession::SetPosition(const std::vector<std::string>& words) {
     }
     auto at = std::find(words.begin(), words.end(), "moves");
     for (at = at == words.end() ? at : at + 1; at != words.end(); ++at) {
-        const std::optional<Move> move = ReadMove(line->Current(), *at);
+        const Move move = MoveFromUci(line->Current(), *at);
         if (!move) {
             Write("info string illegal move: " + *at);
             break;
         }
-        line->Play(*move);
+        line->Play(move);
     }
     StopSearch();
     game_ = std::move(*line);
@@ -146,8 +146,8 @@ void UciSession::Go(const std::vector<std::string>& words) {
     searcher_.Start(
         root, game_.Earlier(), limits, [this](const SearchInfo& info) { WriteInfo(info); },
         [this](Move best, Move ponder) {
-            std::string line = "bestmove " + MoveToCoordinate(best);
-            if (ponder) line += " ponder " + MoveToCoordinate(ponder);
+            std::string line = "bestmove " + MoveToUci(best);
+            if (ponder) line += " ponder " + MoveToUci(ponder);
             Write(line);
         });
 }
@@ -173,7 +173,7 @@ void UciSession::WriteInfo(const SearchInfo& info) {
     const int64_t ms = std::max<int64_t>(1, info.elapsedMs);
     line += " nodes " + std::to_string(info.nodes) + " nps " + std::to_string(info.nodes * 1000 / uint64_t(ms));
     line += " time " + std::to_string(info.elapsedMs) + " pv";
-    for (const Move move : info.pv) line += " " + MoveToCoordinate(move);
+    for (const Move move : info.pv) line += " " + MoveToUci(move);
     Write(line);
 }
 

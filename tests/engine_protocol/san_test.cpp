@@ -3,6 +3,7 @@
 
 #include "engine/board.h"
 #include "engine/san.h"
+#include "engine/uci_move.h"
 
 namespace varnix::engine {
 namespace {
@@ -46,7 +47,7 @@ TEST(San, WritesTheStandardTextAndLeavesTheBoardAlone) {
         const Move move = MoveFromCoordinate(*board, c.coordinate);
         EXPECT_EQ(MoveToSan(*board, move), c.san);
         EXPECT_EQ(board->Fen(), Board::FromFen(c.fen)->Fen());
-        EXPECT_EQ(MoveToCoordinate(move), c.coordinate);
+        EXPECT_EQ(MoveToUci(move), c.coordinate);
         // What was written reads back as the same move.
         EXPECT_EQ(ReadMove(*board, c.san), move);
     }
@@ -79,7 +80,7 @@ TEST(San, ReadsWhatTheProgramWritesAndRefusesTheRest) {
             EXPECT_FALSE(move.has_value());
         } else {
             ASSERT_TRUE(move.has_value());
-            EXPECT_EQ(MoveToCoordinate(*move), c.coordinate);
+            EXPECT_EQ(MoveToUci(*move), c.coordinate);
         }
     }
 }

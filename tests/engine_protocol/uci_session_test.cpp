@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "engine/board.h"
-#include "engine/san.h"
+#include "engine/uci_move.h"
 #include "engine/uci/uci_session.h"
 
 namespace varnix::engine {
@@ -72,7 +72,7 @@ TEST(UciSession, SearchesThePositionGivenAndAnswersWithALegalMove) {
         }
         ASSERT_TRUE(last.starts_with("bestmove ")) << out;
         const std::string best = last.substr(9, last.find(' ', 9) - 9);
-        EXPECT_TRUE(ReadMove(*Board::FromFen(c.fenAfter), best).has_value()) << best;
+        EXPECT_TRUE(MoveFromUci(*Board::FromFen(c.fenAfter), best)) << best;
         EXPECT_NE(out.find("info depth "), std::string::npos) << out;
     }
 }
@@ -96,7 +96,7 @@ TEST(UciSession, RefusesWhatItCannotRead) {
     // The legal part of the move list stands: Black is to move after 1.e4.
     const std::string last = Last(out);
     ASSERT_TRUE(last.starts_with("bestmove ")) << out;
-    EXPECT_TRUE(ReadMove(*Board::FromFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1"),
+    EXPECT_TRUE(MoveFromUci(*Board::FromFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1"),
                          last.substr(9, 4)));
 }
 
