@@ -74,7 +74,6 @@ Board Board::FromSetup(const BoardSetup& setup) {
     b.hash_ = b.ComputeHash();
     b.pawnHash_ = b.ComputePawnHash();
     b.UpdateCheckers();
-    b.undo_.reserve(64);
     return b;
 }
 

@@ -3,25 +3,64 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/eval_tables.h"
+#include "engine/see.h"
 
 namespace varnix::engine {
 namespace {
 
-using namespace eval;
-
 constexpr Bitboard kDarkSquares = 0xAA55AA55AA55AA55ULL;
+// Phase weight of each piece type; 24 is the full middlegame.
+constexpr std::array<int, kPieceTypeCount> kPhaseWeight = {0, 0, 1, 1, 2, 4, 0};
+constexpr int kFullPhase = 24;
 
 int Distance(Square a, Square b) {
     return std::max(std::abs(FileOf(a) - FileOf(b)), std::abs(RankOf(a) - RankOf(b)));
 }
 
-Score MaterialAndSquares(const Board& b, Color c) {
+// Steps from the centre: 0 on d4/e4/d5/e5, 3 on the rim.
+int CentreDistance(Square s) {
+    const int f = FileOf(s), r = RankOf(s);
+    return std::max(f < 4 ? 3 - f : f - 4, r < 4 ? 3 - r : r - 4);
+}
+
+// What the piece loops learn about each side's attacks, for the threat terms.
+struct AttackMaps {
+    std::array<Bitboard, 2> all{};
+    std::array<Bitboard, 2> minors{};
+};
+
+class Evaluation {
+public:
+    Evaluation(const Board& b, const EvalParams& p, const PawnInfo& pawns) : b_(b), p_(p), pawns_(pawns) {}
+
+    int Run();
+
+private:
+    Score MaterialAndSquares(Color c) const;
+    template <Color Us>
+    Score Pieces();
+    template <Color Us>
+    Score Threats() const;
+    template <Color Us>
+    Score KingShelter() const;
+    template <Color Us>
+    Score PassedPawns() const;
+    int MopUp(Color strong) const;
+    int DrawScale(Color strong) const;
+
+    const Board& b_;
+    const EvalParams& p_;
+    const PawnInfo& pawns_;
+    AttackMaps maps_;
+};
+
+Score Evaluation::MaterialAndSquares(Color c) const {
     Score s;
     for (int t = Pawn; t <= King; ++t) {
-        for (Bitboard pieces = b.Pieces(c, PieceType(t)); pieces;) {
+        for (Bitboard pieces = b_.Pieces(c, PieceType(t)); pieces;) {
             const Square sq = RelativeSquare(c, PopLsb(pieces));
-            s += kPieceValue[t] + kSquareTable[t][sq];
+            s += p_.pieceValue[t] + p_.fileBonus[t][FileOf(sq)] + p_.rankBonus[t][RankOf(sq)] +
+                 p_.centreBonus[t][CentreDistance(sq)];
         }
     }
     return s;
@@ -33,149 +72,175 @@ Bitboard KingZone(Color c, Square k) {
     return around | (c == White ? Shift<8>(around) : Shift<-8>(around));
 }
 
-// Mobility, piece placement, threats and the attack on the enemy king, for colour Us.
+// Mobility, rooks on files, and the attack on the enemy king; fills this side's attack maps.
 template <Color Us>
-Score Pieces(const Board& b, const PawnInfo& pawns) {
+Score Evaluation::Pieces() {
     constexpr Color Them = ~Us;
-    const Bitboard occ = b.Occupied();
-    const Bitboard ownPawns = b.Pieces(Us, Pawn), enemyPawns = b.Pieces(Them, Pawn);
-    const Bitboard safe = ~pawns.attacks[Them] & ~b.Pieces(Us);
-    const Square enemyKing = b.KingSquare(Them);
+    const Bitboard occ = b_.Occupied();
+    const Bitboard ownPawns = b_.Pieces(Us, Pawn), enemyPawns = b_.Pieces(Them, Pawn);
+    const Bitboard safe = ~pawns_.attacks[Them] & ~b_.Pieces(Us);
+    const Square enemyKing = b_.KingSquare(Them);
     const Bitboard zone = enemyKing == NoSquare ? 0 : KingZone(Them, enemyKing);
+    const Square ownKing = b_.KingSquare(Us);
+    maps_.all[Us] = pawns_.attacks[Us] | (ownKing == NoSquare ? 0 : KingAttacks(ownKing));
     Score s;
-    int attackUnits = 0, attackers = 0;
+    int units = 0, attackers = 0;
 
     for (int t = Knight; t <= Queen; ++t) {
-        for (Bitboard pieces = b.Pieces(Us, PieceType(t)); pieces;) {
+        for (Bitboard pieces = b_.Pieces(Us, PieceType(t)); pieces;) {
             const Square sq = PopLsb(pieces);
             // Sliders see through their own queen and, for rooks, their own rooks.
             Bitboard through = occ;
-            if (t == Bishop) through ^= b.Pieces(Us, Queen);
-            if (t == Rook) through ^= b.Pieces(Us, Rook, Queen);
+            if (t == Bishop) through ^= b_.Pieces(Us, Queen);
+            if (t == Rook) through ^= b_.Pieces(Us, Rook, Queen);
             const Bitboard attacks = PieceAttacks(PieceType(t), sq, through);
-            s += kMobilityPerSquare[t] * (PopCount(attacks & safe) - kTypicalMobility[t]);
+            maps_.all[Us] |= attacks;
+            if (t <= Bishop) maps_.minors[Us] |= attacks;
+            const int reach = PopCount(attacks & safe);
+            switch (t) {
+                case Knight: s += p_.knightMobility[reach]; break;
+                case Bishop: s += p_.bishopMobility[reach]; break;
+                case Rook: s += p_.rookMobility[reach]; break;
+                default: s += p_.queenMobility[reach]; break;
+            }
             if (const Bitboard hits = attacks & zone) {
-                attackUnits += kKingAttackUnits[t] * PopCount(hits);
+                units += p_.kingAttackUnits[t] * PopCount(hits);
                 ++attackers;
             }
             if (t == Rook) {
                 const Bitboard file = FileBB(FileOf(sq));
                 if (!(file & (ownPawns | enemyPawns)))
-                    s += kRookOpenFile;
+                    s += p_.rookOpenFile;
                 else if (!(file & ownPawns))
-                    s += kRookHalfOpenFile;
+                    s += p_.rookHalfOpenFile;
             }
         }
     }
-    if (PopCount(b.Pieces(Us, Bishop)) >= 2) s += kBishopPair;
-    s += kPawnThreat * PopCount(pawns.attacks[Us] & (b.Pieces(Them) & ~enemyPawns & ~b.Pieces(Them, King)));
+    if (PopCount(b_.Pieces(Us, Bishop)) >= 2) s += p_.bishopPair;
 
     // Attacks grow dangerous together: quadratic in the units, only with two attackers or a queen.
-    if (attackers >= 2 || (attackers == 1 && b.Pieces(Us, Queen))) {
-        const int danger = std::min(attackUnits * attackUnits / 3, 600);
+    if (attackers >= 2 || (attackers == 1 && b_.Pieces(Us, Queen))) {
+        const int danger = std::min(units * units / std::max(p_.kingDangerDivisor, 1), p_.kingDangerCap);
         s += Score{danger, danger / 8};
     }
     return s;
 }
 
-// Pawn shelter and open files around a king, middlegame only.
 template <Color Us>
-Score KingShelter(const Board& b) {
-    const Square k = b.KingSquare(Us);
+Score Evaluation::Threats() const {
+    constexpr Color Them = ~Us;
+    const Bitboard targets = b_.Pieces(Them) & ~b_.Pieces(Them, Pawn) & ~b_.Pieces(Them, King);
+    Score s = p_.pawnThreat * PopCount(pawns_.attacks[Us] & targets);
+    s += p_.minorThreat * PopCount(maps_.minors[Us] & b_.Pieces(Them, Rook, Queen));
+    s += p_.hanging * PopCount(maps_.all[Us] & ~maps_.all[Them] & targets);
+    return s;
+}
+
+// Own pawns in front of the king and enemy pawns coming at it, on the king's file and the two beside it.
+template <Color Us>
+Score Evaluation::KingShelter() const {
+    constexpr Color Them = ~Us;
+    const Square k = b_.KingSquare(Us);
     if (k == NoSquare) return {};
-    const Bitboard ownPawns = b.Pieces(Us, Pawn);
-    const int centreFile = std::clamp(FileOf(k), 1, 6);
-    int mg = 0;
-    for (int f = centreFile - 1; f <= centreFile + 1; ++f) {
-        const Bitboard file = FileBB(f) & ownPawns;
-        // A shield pawn counts when it stands one or two ranks in front of the king.
-        const Bitboard nearRanks = Us == White ? RankBB(std::min(RankOf(k) + 1, 7)) | RankBB(std::min(RankOf(k) + 2, 7))
-                                               : RankBB(std::max(RankOf(k) - 1, 0)) | RankBB(std::max(RankOf(k) - 2, 0));
-        if (!(file & nearRanks)) mg += kShelterMissing;
-        if (!file) mg += kKingOpenFile;
+    const int kingRank = RelativeRank(Us, RankOf(k));
+    const int centre = std::clamp(FileOf(k), 1, 6);
+    Score s;
+    for (int f = centre - 1; f <= centre + 1; ++f) {
+        auto nearest = [&](Bitboard pawns) {
+            int best = 3;
+            for (Bitboard b = pawns & FileBB(f); b;) {
+                const int d = RelativeRank(Us, RankOf(PopLsb(b))) - kingRank;
+                if (d >= 1) best = std::min(best, d - 1);
+            }
+            return best;
+        };
+        s += p_.shelter[nearest(b_.Pieces(Us, Pawn))];
+        s += p_.storm[nearest(b_.Pieces(Them, Pawn))];
     }
-    return {mg, 0};
+    return s;
 }
 
 // Passed pawns gain in the endgame when their own king is near and the enemy king far; blocked ones less.
 template <Color Us>
-Score PassedPawnsNearKings(const Board& b, const PawnInfo& pawns) {
+Score Evaluation::PassedPawns() const {
     constexpr Color Them = ~Us;
-    const Square ownKing = b.KingSquare(Us), enemyKing = b.KingSquare(Them);
+    const Square ownKing = b_.KingSquare(Us), enemyKing = b_.KingSquare(Them);
     if (ownKing == NoSquare || enemyKing == NoSquare) return {};
     Score s;
-    for (Bitboard passed = pawns.passed[Us]; passed;) {
+    for (Bitboard passed = pawns_.passed[Us]; passed;) {
         const Square sq = PopLsb(passed);
         const int rank = RelativeRank(Us, RankOf(sq));
         if (rank < 3) continue;
         const Square stop = sq + PawnPush(Us);
         const int weight = rank - 2;
-        int eg = weight * (5 * Distance(stop, enemyKing) - 2 * Distance(stop, ownKing));
-        if (b.Occupied() & SquareBB(stop)) eg -= weight * 6;
+        s += p_.passedEnemyKingDistance * (weight * Distance(stop, enemyKing));
+        s += p_.passedOwnKingDistance * (weight * Distance(stop, ownKing));
+        if (b_.Occupied() & SquareBB(stop)) s += p_.passedBlocked * weight;
         // No enemy pieces left and the king is outside the pawn's square: it queens.
         const Square queening = RelativeSquare(Us, MakeSquare(FileOf(sq), 7));
-        const int tempo = b.SideToMove() == Them ? 1 : 0;
-        if (!NonPawnMaterial(b, Them) && 7 - rank < Distance(enemyKing, queening) - tempo) eg += 400;
-        s += Score{0, eg};
+        const int tempo = b_.SideToMove() == Them ? 1 : 0;
+        if (!NonPawnMaterial(b_, Them) && 7 - rank < Distance(enemyKing, queening) - tempo) s += Score{0, 400};
     }
     return s;
 }
 
 // Drives a lone king to the edge and brings the other king near, so simple mates are found quickly.
-int MopUp(const Board& b, Color strong) {
-    const Square weakKing = b.KingSquare(~strong), strongKing = b.KingSquare(strong);
+int Evaluation::MopUp(Color strong) const {
+    const Square weakKing = b_.KingSquare(~strong), strongKing = b_.KingSquare(strong);
     if (weakKing == NoSquare || strongKing == NoSquare) return 0;
     const int edge = std::max(std::abs(2 * FileOf(weakKing) - 7), std::abs(2 * RankOf(weakKing) - 7));
     return 10 * edge + 6 * (7 - Distance(weakKing, strongKing));
 }
 
 // Endgames that are hard or impossible to win despite a material edge scale towards a draw (out of 64).
-int DrawScale(const Board& b, Color strong) {
-    const Color weak = ~strong;
-    const int strongPieces = NonPawnMaterial(b, strong), weakPieces = NonPawnMaterial(b, weak);
-    if (!b.Pieces(strong, Pawn)) {
-        // A minor piece up (or less) without pawns rarely wins.
-        if (strongPieces - weakPieces <= kPieceValue[Bishop].eg) return strongPieces >= kPieceValue[Rook].eg ? 16 : 4;
-    }
-    const Bitboard bishops = b.Pieces(Bishop);
-    if (strongPieces == kPieceValue[Bishop].eg && weakPieces == kPieceValue[Bishop].eg && PopCount(bishops) == 2 &&
-        (bishops & kDarkSquares) && (bishops & ~kDarkSquares))
-        return 32;
+int Evaluation::DrawScale(Color strong) const {
+    const int strongPieces = NonPawnMaterial(b_, strong), weakPieces = NonPawnMaterial(b_, ~strong);
+    const int bishop = SeeValue(Bishop);
+    if (!b_.Pieces(strong, Pawn) && strongPieces - weakPieces <= bishop)
+        return strongPieces >= SeeValue(Rook) ? 16 : 4;  // a minor piece up (or less) without pawns
+    const Bitboard bishops = b_.Pieces(Bishop);
+    if (strongPieces == bishop && weakPieces == bishop && PopCount(bishops) == 2 && (bishops & kDarkSquares) &&
+        (bishops & ~kDarkSquares))
+        return 32;  // bishops on opposite colours
     return 64;
+}
+
+int Evaluation::Run() {
+    Score s = MaterialAndSquares(White) - MaterialAndSquares(Black);
+    s += pawns_.score;
+    s += Pieces<White>() - Pieces<Black>();
+    s += Threats<White>() - Threats<Black>();
+    s += KingShelter<White>() - KingShelter<Black>();
+    s += PassedPawns<White>() - PassedPawns<Black>();
+    s += b_.SideToMove() == White ? p_.tempo : -p_.tempo;
+
+    int phase = 0;
+    for (int t = Knight; t <= Queen; ++t) phase += kPhaseWeight[t] * PopCount(b_.Pieces(PieceType(t)));
+    phase = std::min(phase, kFullPhase);
+
+    const Color strong = s.eg >= 0 ? White : Black;
+    int eg = s.eg;
+    if (b_.Pieces(~strong) == b_.Pieces(~strong, King) && NonPawnMaterial(b_, strong) >= SeeValue(Rook))
+        eg += (strong == White ? 1 : -1) * MopUp(strong);
+    eg = eg * DrawScale(strong) / 64;
+
+    const int white = (s.mg * phase + eg * (kFullPhase - phase)) / kFullPhase;
+    return b_.SideToMove() == White ? white : -white;
 }
 
 }  // namespace
 
 int NonPawnMaterial(const Board& b, Color c) {
     int v = 0;
-    for (int t = Knight; t <= Queen; ++t) v += PopCount(b.Pieces(c, PieceType(t))) * kPieceValue[t].eg;
+    for (int t = Knight; t <= Queen; ++t) v += PopCount(b.Pieces(c, PieceType(t))) * SeeValue(PieceType(t));
     return v;
 }
 
+Evaluator::Evaluator(const EvalParams& params) : params_(params) {}
+
 int Evaluator::Evaluate(const Board& b) {
     if (b.IsInsufficientMaterial()) return kDraw;
-    const PawnInfo& pawns = pawns_.Probe(b);
-
-    Score s = MaterialAndSquares(b, White) - MaterialAndSquares(b, Black);
-    s += pawns.score;
-    s += Pieces<White>(b, pawns) - Pieces<Black>(b, pawns);
-    s += KingShelter<White>(b) - KingShelter<Black>(b);
-    s += PassedPawnsNearKings<White>(b, pawns) - PassedPawnsNearKings<Black>(b, pawns);
-    s += b.SideToMove() == White ? kTempo : -kTempo;
-
-    int phase = 0;
-    for (int t = Knight; t <= Queen; ++t) phase += kPhaseWeight[t] * PopCount(b.Pieces(PieceType(t)));
-    phase = std::min(phase, kFullPhase);
-
-    const Color strong = s.eg >= 0 ? White : Black;
-    int eg = s.eg;
-    if (b.Pieces(~strong) == b.Pieces(~strong, King)) {
-        if (NonPawnMaterial(b, strong) >= kPieceValue[Rook].eg) eg += (strong == White ? 1 : -1) * MopUp(b, strong);
-    }
-    eg = eg * DrawScale(b, strong) / 64;
-
-    const int white = (s.mg * phase + eg * (kFullPhase - phase)) / kFullPhase;
-    return b.SideToMove() == White ? white : -white;
+    return Evaluation(b, params_, pawns_.Probe(b, params_)).Run();
 }
 
 }  // namespace varnix::engine

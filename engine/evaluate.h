@@ -2,19 +2,22 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/eval_params.h"
 #include "engine/pawn_structure.h"
 
 namespace varnix::engine {
 
 class Evaluator {
 public:
+    explicit Evaluator(const EvalParams& params = DefaultEvalParams());
     int Evaluate(const Board& board);
 
 private:
+    const EvalParams& params_;
     PawnCache pawns_;
 };
 
-// The material and phase weight of one colour's pieces other than pawns and king.
+// The exchange value of one colour's pieces other than pawns and king.
 int NonPawnMaterial(const Board& board, Color c);
 
 }  // namespace varnix::engine

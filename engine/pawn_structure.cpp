@@ -1,7 +1,5 @@
 #include "engine/pawn_structure.h"
 
-#include "engine/eval_tables.h"
-
 namespace varnix::engine {
 namespace {
 
@@ -15,7 +13,7 @@ Bitboard RanksAhead(Color c, int rank) {
 }
 
 template <Color Us>
-Score EvaluateSide(const Board& b, PawnInfo& info) {
+Score EvaluateSide(const Board& b, const EvalParams& p, PawnInfo& info) {
     constexpr Color Them = ~Us;
     const Bitboard ours = b.Pieces(Us, Pawn), theirs = b.Pieces(Them, Pawn);
     Score score;
@@ -28,17 +26,17 @@ Score EvaluateSide(const Board& b, PawnInfo& info) {
         const bool phalanx = neighbours & RankBB(RankOf(s));
         const bool supported = PawnAttacks(Them, s) & ours;
 
-        if (doubled) score += eval::kDoubled;
+        if (doubled) score += p.doubled;
         if (!neighbours) {
-            score += eval::kIsolated;
+            score += p.isolated;
         } else if (!phalanx && !supported && !(neighbours & ~RanksAhead(Us, RankOf(s))) &&
                    (PawnAttacks(Us, s + PawnPush(Us)) & theirs)) {
             // No neighbour level or behind to help it forward, and its step forward is covered.
-            score += eval::kBackward;
+            score += p.backward;
         }
-        if (phalanx || supported) score += eval::kConnected[rank];
+        if (phalanx || supported) score += p.connected[rank];
         if (passed) {
-            score += eval::kPassed[rank];
+            score += p.passed[rank];
             info.passed[Us] |= SquareBB(s);
         }
     }
@@ -54,17 +52,17 @@ Bitboard PassedSpan(Color c, Square s) {
     return (FileBB(FileOf(s)) | AdjacentFiles(FileOf(s))) & RanksAhead(c, RankOf(s));
 }
 
-PawnInfo EvaluatePawns(const Board& board) {
+PawnInfo EvaluatePawns(const Board& board, const EvalParams& params) {
     PawnInfo info;
     info.key = board.PawnHash();
-    info.score = EvaluateSide<White>(board, info) - EvaluateSide<Black>(board, info);
+    info.score = EvaluateSide<White>(board, params, info) - EvaluateSide<Black>(board, params, info);
     return info;
 }
 
-const PawnInfo& PawnCache::Probe(const Board& board) {
+const PawnInfo& PawnCache::Probe(const Board& board, const EvalParams& params) {
     PawnInfo& entry = entries_[board.PawnHash() & (kSize - 1)];
     // An empty slot has key 0 and an empty structure, which is exactly a pawnless board's entry.
-    if (entry.key != board.PawnHash()) entry = EvaluatePawns(board);
+    if (entry.key != board.PawnHash()) entry = EvaluatePawns(board, params);
     return entry;
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/bitboard.h"
 #include "engine/board.h"
+#include "engine/eval_params.h"
 #include "engine/score.h"
 
 namespace varnix::engine {
@@ -19,13 +20,13 @@ struct PawnInfo {
 };
 
 // Evaluates doubled, isolated, backward, connected and passed pawns.
-PawnInfo EvaluatePawns(const Board& board);
+PawnInfo EvaluatePawns(const Board& board, const EvalParams& params);
 
 // A small per-thread cache of EvaluatePawns.
 class PawnCache {
 public:
     PawnCache() : entries_(kSize) {}
-    const PawnInfo& Probe(const Board& board);
+    const PawnInfo& Probe(const Board& board, const EvalParams& params);
 
 private:
     static constexpr size_t kSize = 1 << 14;

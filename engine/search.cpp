@@ -46,6 +46,12 @@ void Searcher::SetThreads(int n) {
     for (int i = 0; i < n; ++i) workers_.push_back(std::make_unique<SearchWorker>(i, *shared_));
 }
 
+void Searcher::SetEvalParams(const EvalParams& params) {
+    Wait();
+    shared_->params = params;
+    SetThreads(int(workers_.size()));
+}
+
 void Searcher::NewGame() {
     Wait();
     tt_.Clear();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/eval_params.h"
 #include "engine/tt.h"
 #include "engine/types.h"
 
@@ -61,6 +62,8 @@ public:
     void Wait();                       // blocks until the worker has finished (after onDone returned)
     bool Running() const;
     uint64_t Bench(int depth, std::ostream& out); // fixed positions to fixed depth, single thread, deterministic node count
+    // Plays with other evaluation weights (tuning and comparing them); only when idle.
+    void SetEvalParams(const EvalParams& params);
 
 private:
     void Run(Board root, std::vector<uint64_t> history, SearchLimits limits,

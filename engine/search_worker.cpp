@@ -46,7 +46,7 @@ uint64_t SearchShared::TotalNodes() const {
     return total;
 }
 
-SearchWorker::SearchWorker(int id, SearchShared& shared) : id_(id), shared_(shared) {}
+SearchWorker::SearchWorker(int id, SearchShared& shared) : id_(id), shared_(shared), evaluator_(shared.params) {}
 
 void SearchWorker::Prepare(const Board& root, const std::vector<uint64_t>& history, int multiPv) {
     board_ = root;

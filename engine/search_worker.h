@@ -25,6 +25,7 @@ struct SearchShared {
     explicit SearchShared(TranspositionTable& table) : tt(table) {}
 
     TranspositionTable& tt;
+    EvalParams params = DefaultEvalParams();
     std::atomic<bool> stop{false};
     std::atomic<bool> pondering{false};
     std::atomic<int64_t> startMs{0};

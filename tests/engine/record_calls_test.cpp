@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "engine/movegen.h"
+#include "engine/search.h"
 #include "engine/uci_move.h"
 #include "record_test_support.h"
 
@@ -252,4 +254,25 @@ TEST(RecordCalls, AgreeWithEngineBoardOverRandomGames) {
             }
         }
     }
+}
+
+// The program calls the record calls from its own thread while a search runs on another.
+TEST(RecordCalls, SafeWhileASearchRuns) {
+    Searcher searcher(8, 2);
+    SearchLimits limits;
+    limits.infinite = true;
+    std::atomic<int> done{0};
+    searcher.Start(*Board::FromFen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"), {}, limits,
+                   nullptr, [&](Move, Move) { ++done; });
+    VarnixPosition p = Record("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+    for (int i = 0; i < 300; ++i) {
+        const auto list = List(p, 0);
+        ASSERT_EQ(list.Count, 48);
+        EXPECT_EQ(varnix_KingAttacked(&p, 0), 0);
+        VarnixPosition copy = p;
+        varnix_MakeMove(&copy, &list.Entries[i % list.Count]);
+    }
+    searcher.Stop();
+    searcher.Wait();
+    EXPECT_EQ(done.load(), 1);
 }

@@ -1,0 +1,56 @@
+// Every weight of the evaluation in one record, so that a tuner can change them and two sets can play each other.
+#pragma once
+
+#include <array>
+#include <span>
+
+#include "engine/score.h"
+#include "engine/types.h"
+
+namespace varnix::engine {
+
+struct EvalParams {
+    std::array<Score, kPieceTypeCount> pieceValue;
+
+    // A piece's square bonus, seen from White: by file, by rank, and by steps from the centre (0 to 3).
+    std::array<std::array<Score, 8>, kPieceTypeCount> fileBonus;
+    std::array<std::array<Score, 8>, kPieceTypeCount> rankBonus;
+    std::array<std::array<Score, 4>, kPieceTypeCount> centreBonus;
+
+    // Mobility by the number of safe squares a piece reaches.
+    std::array<Score, 9> knightMobility;
+    std::array<Score, 14> bishopMobility;
+    std::array<Score, 15> rookMobility;
+    std::array<Score, 28> queenMobility;
+
+    // Pawns.
+    Score doubled, isolated, backward;
+    std::array<Score, 8> passed;     // by relative rank
+    std::array<Score, 8> connected;  // by relative rank
+    Score passedEnemyKingDistance;   // per step of the enemy king from the stop square, times (rank - 2)
+    Score passedOwnKingDistance;     // per step of the own king from the stop square, times (rank - 2)
+    Score passedBlocked;             // stop square occupied, times (rank - 2)
+
+    // Pieces.
+    Score bishopPair, rookOpenFile, rookHalfOpenFile;
+    Score pawnThreat;   // a pawn attacks a piece
+    Score minorThreat;  // a knight or bishop attacks a rook or queen
+    Score hanging;      // an enemy piece attacked and not defended
+    Score tempo;
+
+    // King safety: shelter and storm per file around the king, by the rank distance of the nearest pawn
+    // (1, 2, 3 or more, none); attack units per zone square a piece type hits; danger = units^2 / divisor.
+    std::array<Score, 4> shelter;
+    std::array<Score, 4> storm;
+    std::array<int, kPieceTypeCount> kingAttackUnits;
+    int kingDangerDivisor;
+    int kingDangerCap;
+
+    // All weights as one run of numbers, for the tuner.
+    std::span<int> Numbers() { return {reinterpret_cast<int*>(this), sizeof(*this) / sizeof(int)}; }
+};
+
+// The weights the engine plays with.
+const EvalParams& DefaultEvalParams();
+
+}  // namespace varnix::engine

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <sstream>
+#include <string>
+
+#include "engine/board.h"
+#include "engine/evaluate.h"
+#include "engine/see.h"
+#include "engine/tt.h"
+#include "engine/uci_move.h"
+
+using namespace varnix::engine;
+
+namespace {
+
+// The same position with the colours exchanged and the board turned round.
+std::string ColourFlipped(const std::string& fen) {
+    std::istringstream in(fen);
+    std::string placement, side, castling, ep, rest;
+    in >> placement >> side >> castling >> ep;
+    std::getline(in, rest);
+    std::string ranks, out;
+    std::istringstream rankStream(placement);
+    for (std::string rank; std::getline(rankStream, rank, '/');) out = rank + (out.empty() ? "" : "/") + out;
+    auto swapCase = [](std::string s) {
+        for (char& c : s) c = char(std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c) : std::toupper(c));
+        return s;
+    };
+    std::string flippedEp = ep == "-" ? ep : std::string{ep[0], ep[1] == '3' ? '6' : '3'};
+    return swapCase(out) + (side == "w" ? " b " : " w ") + (castling == "-" ? castling : swapCase(castling)) + " " +
+           flippedEp + rest;
+}
+
+}  // namespace
+
+// The evaluation has no colour bias: a position and its colour-flipped twin score the same for the side to move.
+TEST(Evaluate, SymmetricUnderColourFlip) {
+    const char* fens[] = {
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
+        "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
+        "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8",
+        "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1",
+        "2rq1rk1/pp1bppbp/3p1np1/4n3/3NP3/1BN1BP2/PPPQ2PP/2KR3R b - - 0 13",
+        "8/5pk1/6p1/7p/7P/6P1/5PK1/2r5 w - - 0 40",
+        "4k3/8/8/8/8/8/8/4K2R w K - 0 1",
+        "8/1P6/8/8/8/8/6k1/4K3 b - - 0 1",
+    };
+    Evaluator e;
+    for (const char* fen : fens) {
+        const auto board = Board::FromFen(fen);
+        const auto flipped = Board::FromFen(ColourFlipped(fen));
+        ASSERT_TRUE(board && flipped) << fen;
+        EXPECT_EQ(e.Evaluate(*board), e.Evaluate(*flipped)) << fen << " / " << ColourFlipped(fen);
+    }
+}
+
+TEST(Evaluate, KnowsWhoIsBetter) {
+    struct Case {
+        const char* fen;
+        int atLeast, atMost;
+    };
+    const Case cases[] = {
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 0, 40},
+        {"rnb1kbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 700, 1300},
+        {"rnb1kbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR b KQkq - 0 1", -1300, -700},
+        {"4k3/8/8/8/8/8/8/4KB2 w - - 0 1", 0, 0},       // dead draw
+        {"4k3/8/8/8/8/8/8/3BKB2 w - - 0 1", 0, 0},      // bishops on one colour
+        {"4k3/8/8/8/8/8/8/4KN2 b - - 0 1", 0, 0},
+        {"4kb2/8/8/8/8/8/8/3RK3 w - - 0 1", 0, 150},    // rook against bishop: hard to win
+        {"4k3/8/8/8/8/8/8/3QK3 w - - 0 1", 800, 2000},  // a queen up and nothing to stop mate
+    };
+    Evaluator e;
+    for (const Case& c : cases) {
+        const int score = e.Evaluate(*Board::FromFen(c.fen));
+        EXPECT_GE(score, c.atLeast) << c.fen;
+        EXPECT_LE(score, c.atMost) << c.fen;
+    }
+}
+
+TEST(See, ExchangesOnOneSquare) {
+    struct Case {
+        const char* fen;
+        const char* move;
+        int threshold;
+        bool atLeast;
+    };
+    const Case cases[] = {
+        {"4k3/8/8/3p4/4P3/8/8/4K3 w - - 0 1", "e4d5", 100, true},           // free pawn
+        {"4k3/4p3/3p4/8/4N3/8/8/4K3 w - - 0 1", "e4d6", 0, false},         // knight for a defended pawn
+        {"4k3/4p3/3p4/8/4N3/8/8/4K3 w - - 0 1", "e4d6", -220, true},       // loses knight for pawn: -220
+        {"4k3/8/2n5/3p4/4P3/8/8/3QK3 w - - 0 1", "e4d5", 100, true},       // pawn, recaptured, queen takes back
+        {"3rk3/8/8/8/8/8/3R4/3RK3 w - - 0 1", "d2d8", 500, true},          // rook takes rook, x-ray behind
+        {"3rk3/3r4/8/8/8/8/3R4/3QK3 w - - 0 1", "d2d7", 0, true},          // R x R, R x R, Q x R
+        {"4k3/8/8/3q4/8/8/8/3QK3 w - - 0 1", "d1d5", 950, true},
+        {"kbK5/pp6/RP6/8/8/8/8/8 w - - 0 1", "a6a7", -100, false},         // the bishop and king take back
+        {"4k3/8/8/8/8/8/4p3/3K4 w - - 0 1", "d1e2", 100, true},            // king takes an undefended pawn
+        {"4k3/8/8/8/8/3n4/4p3/3K4 w - - 0 1", "d1e2", 0, true},            // legal king captures are safe
+    };
+    for (const Case& c : cases) {
+        const Board b = *Board::FromFen(c.fen);
+        const Move m = MoveFromUci(b, c.move);
+        ASSERT_TRUE(m) << c.fen << " " << c.move;
+        EXPECT_EQ(SeeAtLeast(b, m, c.threshold), c.atLeast) << c.fen << " " << c.move << " >= " << c.threshold;
+    }
+}
+
+TEST(TranspositionTable, StoresAndAdjustsMates) {
+    TranspositionTable tt(1);
+    const Move m(E2, E4);
+    tt.Store(0x1234567890ABCDEFULL, m, ScoreToTT(MateIn(7), 3), 25, 9, Bound::Exact);
+    TTHit hit{};
+    ASSERT_TRUE(tt.Probe(0x1234567890ABCDEFULL, hit));
+    EXPECT_EQ(hit.move, m);
+    EXPECT_EQ(hit.eval, 25);
+    EXPECT_EQ(hit.depth, 9);
+    EXPECT_EQ(hit.bound, Bound::Exact);
+    // The same mate seen two plies further from the root is two plies longer.
+    EXPECT_EQ(ScoreFromTT(hit.score, 5), MateIn(9));
+    EXPECT_FALSE(tt.Probe(0x1234567890ABCDEEULL, hit));
+    tt.Clear();
+    EXPECT_FALSE(tt.Probe(0x1234567890ABCDEFULL, hit));
+}
