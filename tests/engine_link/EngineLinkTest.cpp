@@ -1,0 +1,189 @@
+#include "core/Fen.h"
+#include "engine_link/EngineLink.h"
+#include "engine_link/MenuItemNames.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "tests/fake_engine/FakeEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace varnix {
+namespace {
+
+std::vector<std::string> Lines(const CommandQueue& queue) {
+    std::vector<std::string> lines;
+    const std::string text = queue.Text();
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+using LineList = std::vector<std::string>;
+
+class EngineLinkTest : public testing::Test {
+protected:
+    EngineLinkTest() {
+        fake_Reset();
+        FenToPosition(StandardStartFen, game.CurrentPosition);
+    }
+
+    HeadlessPlatform platform;
+    RecordCalls calls{&varnix_GetMove, &varnix_KingAttacked, &varnix_MakeMove};
+    GameState game;
+    EngineSettings settings;
+    EngineLink link{platform, calls, game, settings};
+};
+
+TEST_F(EngineLinkTest, ThinkingStateDrivesTheTwoMenuItems) {
+    link.ThinkingStarted();
+    EXPECT_TRUE(link.Flags().EngineThinking);
+    EXPECT_TRUE(platform.MenuEnabled(MenuStopThinking));
+    EXPECT_FALSE(platform.MenuEnabled(MenuMoveNow));
+
+    link.InterruptEngine();
+    EXPECT_FALSE(platform.MenuEnabled(MenuStopThinking));
+    EXPECT_TRUE(link.Flags().EngineThinking);
+
+    link.ThinkingEnded();
+    EXPECT_FALSE(link.Flags().EngineThinking);
+    EXPECT_FALSE(link.Flags().ForceSent);
+    EXPECT_FALSE(platform.MenuEnabled(MenuStopThinking));
+    EXPECT_TRUE(platform.MenuEnabled(MenuMoveNow));
+}
+
+TEST_F(EngineLinkTest, ForceGoesOutOncePerSearchAndNeverWhileIdle) {
+    link.InterruptEngine();
+    EXPECT_TRUE(link.Queue().Empty());
+
+    link.ThinkingStarted();
+    link.InterruptEngine();
+    link.InterruptEngine();
+    EXPECT_EQ(Lines(link.Queue()), LineList{"force"});
+
+    link.ThinkingEnded();
+    link.ThinkingStarted();
+    link.InterruptEngine();
+    EXPECT_EQ(Lines(link.Queue()), (LineList{"force", "force"}));
+}
+
+TEST_F(EngineLinkTest, LosingSyncDuringASearchDiscardsItsMove) {
+    link.DropEngineSync();
+    EXPECT_TRUE(link.Queue().Empty());
+    EXPECT_TRUE(link.Flags().ResendPosition);
+    EXPECT_FALSE(link.Flags().DiscardEngineMove);
+
+    link.ThinkingStarted();
+    link.DropEngineSync();
+    link.SendNewGame();
+    EXPECT_EQ(Lines(link.Queue()), (LineList{"force", "new"}));
+    EXPECT_TRUE(link.Flags().DiscardEngineMove);
+}
+
+TEST_F(EngineLinkTest, NewGameWhileIdleIsOnlyNew) {
+    link.SendNewGame();
+    EXPECT_EQ(Lines(link.Queue()), LineList{"new"});
+    EXPECT_FALSE(link.Flags().DiscardEngineMove);
+}
+
+TEST_F(EngineLinkTest, PositionCarriesFenSideAndHalfMovesPlayed) {
+    // After 1.e4 e5 2.Nf3: three half-moves, Black to move.
+    FenToPosition("rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 0 1", game.CurrentPosition);
+    game.PlyCount = 3;
+    link.SendPosition(game.CurrentPosition);
+    EXPECT_EQ(Lines(link.Queue()), (LineList{"setboard rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 0 1",
+                                           "black", "movenumber 3"}));
+}
+
+TEST_F(EngineLinkTest, StartThinkingResendsThePositionOnlyWhenItMust) {
+    link.StartThinking();
+    EXPECT_EQ(Lines(link.Queue()), (LineList{"whitetime 10000", "blacktime 10000", "go"}));
+    EXPECT_TRUE(link.Flags().EngineThinking);
+    EXPECT_FALSE(platform.MenuEnabled(MenuMoveNow));
+
+    link.ThinkingEnded();
+    link.DropEngineSync();
+    link.StartThinking();
+    const LineList lines = Lines(link.Queue());
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[3], "setboard " + StandardStartFen);
+    EXPECT_EQ(lines[4], "white");
+    EXPECT_EQ(lines[5], "movenumber 0");
+    EXPECT_EQ(lines[8], "go");
+    EXPECT_FALSE(link.Flags().ResendPosition);
+}
+
+TEST_F(EngineLinkTest, StartThinkingWithoutALegalMoveSendsNothing) {
+    fake_SetLegalMoveCount(0);
+    link.Flags().ResendPosition = true;
+    link.StartThinking();
+    EXPECT_TRUE(link.Queue().Empty());
+    EXPECT_FALSE(link.Flags().EngineThinking);
+    EXPECT_TRUE(link.Flags().ResendPosition);
+    EXPECT_TRUE(platform.MenuEnabled(MenuMoveNow));
+}
+
+TEST_F(EngineLinkTest, StartThinkingWithoutALibrarySendsNothing) {
+    const RecordCalls none;
+    EngineLink unbound{platform, none, game, settings};
+    unbound.StartThinking();
+    EXPECT_TRUE(unbound.Queue().Empty());
+}
+
+TEST(ClockValue, FollowsTheLevelsAndStaysInRange) {
+    struct Case {
+        double tenths;
+        std::int32_t value;
+    };
+    const Case cases[] = {
+        {5, 5000},   {10, 10000}, {30, 30000}, {50, 50000},
+        {100, 100000}, {0.2504, 250}, {0, 0},     {-3, 0},
+        {std::nan(""), 0}, {1e12, std::numeric_limits<std::int32_t>::max()},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ClockValue(c.tenths), c.value) << c.tenths;
+}
+
+TEST_F(EngineLinkTest, ClocksGoOutWhiteFirstWithTheLevelsTime) {
+    settings.MoveTimeTenths = 5;
+    link.SendClocks();
+    EXPECT_EQ(Lines(link.Queue()), (LineList{"whitetime 5000", "blacktime 5000"}));
+    EXPECT_EQ(settings.WhiteTime, 5000);
+    EXPECT_EQ(settings.BlackTime, 5000);
+}
+
+TEST_F(EngineLinkTest, SkillAndPonderLines) {
+    settings.SkillValue = 30;
+    link.SetCurrentSkill();
+    link.SetCurrentPonderState();
+    EXPECT_EQ(Lines(link.Queue()), (LineList{"skill 30", "ponder on"}));
+
+    // A pending ponder change waits for the end of the search.
+    settings.PonderChangePending = true;
+    settings.PonderWanted = false;
+    link.ThinkingStarted();
+    link.ThinkingEnded();
+    link.ThinkingEnded();
+    EXPECT_EQ(Lines(link.Queue()), (LineList{"skill 30", "ponder on", "ponder off"}));
+    EXPECT_FALSE(settings.PonderChangePending);
+}
+
+TEST(CommandQueue, EveryCommandStaysOneLine) {
+    CommandQueue queue;
+    queue.Append("setboard a\nb\r");
+    queue.Append("");
+    std::string line;
+    ASSERT_TRUE(queue.TakeLine(line));
+    EXPECT_EQ(line, "setboard a b ");
+    ASSERT_TRUE(queue.TakeLine(line));
+    EXPECT_EQ(line, "");
+    EXPECT_FALSE(queue.TakeLine(line));
+}
+
+} // namespace
+} // namespace varnix
