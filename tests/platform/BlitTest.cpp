@@ -1,0 +1,101 @@
+#include "platform/Surface.h"
+
+#include <gtest/gtest.h>
+
+namespace varnix {
+namespace {
+
+struct RopCase {
+    const char* name;
+    RasterOp rop;
+    Pixel dest, src, expected;
+};
+
+class RasterOpTest : public testing::TestWithParam<RopCase> {};
+
+TEST_P(RasterOpTest, CombinesEveryPixelOfTheRectangle) {
+    const RopCase& c = GetParam();
+    Surface dest(3, 2, c.dest);
+    const Surface src(3, 2, c.src);
+    Blit(dest, 0, 0, 3, 2, src, 0, 0, c.rop);
+    for (Pixel p : dest.Pixels()) EXPECT_EQ(p, c.expected);
+}
+
+// Values chosen so that every bit pattern of the two operands differs.
+INSTANTIATE_TEST_SUITE_P(
+    Blit, RasterOpTest,
+    testing::Values(RopCase{"Copy", RasterOp::Copy, 0x123456, 0xA5C3F0, 0xA5C3F0},
+                    RopCase{"And", RasterOp::And, 0x0FF0CC, 0xF0F0AA, 0x00F088},
+                    RopCase{"Or", RasterOp::Or, 0x0F00CC, 0xF0F0AA, 0xFFF0EE},
+                    RopCase{"MergePaintKeepsDestUnderWhite", RasterOp::MergePaint, 0x123456, 0xFFFFFF, 0x123456},
+                    RopCase{"MergePaintWhitensUnderBlack", RasterOp::MergePaint, 0x123456, 0x000000, 0xFFFFFF},
+                    RopCase{"MergePaintMixed", RasterOp::MergePaint, 0x100000, 0x0F00FF, 0xF0FF00},
+                    RopCase{"AndWithWhiteKeeps", RasterOp::And, 0x89ABCD, 0xFFFFFF, 0x89ABCD},
+                    RopCase{"OrWithBlackKeeps", RasterOp::Or, 0x89ABCD, 0x000000, 0x89ABCD}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Blit, AndThenOrOfSheetAndMaskReproducesThePieceAndKeepsTheBoard) {
+    // Sheet: piece pixel 0x402010 on white; mask after the AND: the same piece on black.
+    Surface sheet(2, 1, 0xFFFFFF), mask(2, 1, 0x000000);
+    sheet.Set(0, 0, 0x402010);
+    mask.Set(0, 0, 0x402010);
+    Surface board(2, 1, 0xC08040);
+    Blit(board, 0, 0, 2, 1, sheet, 0, 0, RasterOp::And);
+    Blit(board, 0, 0, 2, 1, mask, 0, 0, RasterOp::Or);
+    EXPECT_EQ(board.At(0, 0), 0x402010u);
+    EXPECT_EQ(board.At(1, 0), 0xC08040u);
+}
+
+TEST(Blit, UnknownOperationChangesNothing) {
+    Surface dest(2, 2, 0x111111);
+    Blit(dest, 0, 0, 2, 2, Surface(2, 2, 0x222222), 0, 0, static_cast<RasterOp>(0x12345678));
+    for (Pixel p : dest.Pixels()) EXPECT_EQ(p, 0x111111u);
+}
+
+// A 4 x 4 destination and a 4 x 4 source whose pixel value encodes its place.
+struct ClipCase {
+    const char* name;
+    int x, y, w, h, sx, sy;
+};
+
+class BlitClipTest : public testing::TestWithParam<ClipCase> {};
+
+TEST_P(BlitClipTest, WritesOnlyWhereBothRectanglesOverlapTheirSurfaces) {
+    const ClipCase& c = GetParam();
+    Surface src(4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) src.Set(x, y, Pixel(0x010000 + y * 16 + x));
+    Surface dest(4, 4, 0xFFFFFF);
+    Blit(dest, c.x, c.y, c.w, c.h, src, c.sx, c.sy, RasterOp::Copy);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            const int u = x - c.x + c.sx, v = y - c.y + c.sy; // the source pixel that lands here
+            const bool covered = x >= c.x && x < c.x + c.w && y >= c.y && y < c.y + c.h && u >= 0 && u < 4 &&
+                                 v >= 0 && v < 4;
+            EXPECT_EQ(dest.At(x, y), covered ? src.At(u, v) : 0xFFFFFFu) << "at " << x << "," << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blit, BlitClipTest,
+    testing::Values(ClipCase{"Inside", 1, 1, 2, 2, 0, 0}, ClipCase{"DestLeft", -2, 0, 4, 4, 0, 0},
+                    ClipCase{"DestTop", 0, -3, 4, 4, 0, 0}, ClipCase{"DestRight", 2, 0, 4, 4, 0, 0},
+                    ClipCase{"DestBottom", 0, 3, 4, 4, 0, 0}, ClipCase{"SourceLeft", 0, 0, 4, 4, -1, 0},
+                    ClipCase{"SourceTop", 0, 0, 4, 4, 0, -2}, ClipCase{"SourceRight", 0, 0, 4, 4, 3, 0},
+                    ClipCase{"SourceBottom", 0, 0, 4, 4, 0, 2}, ClipCase{"AllCornersAtOnce", -1, -1, 9, 9, -1, -1},
+                    ClipCase{"EntirelyOutside", 5, 5, 2, 2, 0, 0}, ClipCase{"SourceOutside", 0, 0, 2, 2, 4, 4},
+                    ClipCase{"NegativeSize", 0, 0, -3, 2, 0, 0}, ClipCase{"Huge", -1000000, -1000000, 2000000,
+                                                                          2000000, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Blit, EmptySurfacesAreHarmless) {
+    Surface empty;
+    Surface dest(2, 2, 0x333333);
+    Blit(dest, 0, 0, 2, 2, empty, 0, 0, RasterOp::Copy);
+    Blit(empty, 0, 0, 2, 2, dest, 0, 0, RasterOp::Copy);
+    EXPECT_EQ(dest.At(1, 1), 0x333333u);
+}
+
+} // namespace
+} // namespace varnix
