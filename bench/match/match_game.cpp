@@ -1,0 +1,64 @@
+#include "match_game.h"
+
+#include "engine/game_end.h"
+#include "engine/game_line.h"
+#include "engine/uci_move.h"
+
+namespace varnix::match {
+namespace {
+
+constexpr int kMostPlies = 400;
+constexpr auto kGrace = std::chrono::seconds(3);
+
+Outcome WinFor(engine::Color side) { return side == engine::White ? Outcome::WhiteWins : Outcome::BlackWins; }
+
+// The result when the game has ended in the current position, else nothing.
+std::optional<GameRecord> Adjudicate(const engine::GameLine& line) {
+    switch (engine::ResultWithoutMoves(line.Current())) {
+        case engine::NoMoveResult::WhiteMates: return GameRecord{Outcome::WhiteWins, "mate"};
+        case engine::NoMoveResult::BlackMates: return GameRecord{Outcome::BlackWins, "mate"};
+        case engine::NoMoveResult::Stalemate: return GameRecord{Outcome::Draw, "stalemate"};
+        case engine::NoMoveResult::None: break;
+    }
+    switch (engine::ClaimableDraw(line.Current(), line.Earlier())) {
+        case engine::DrawClaim::Repetition: return GameRecord{Outcome::Draw, "threefold repetition"};
+        case engine::DrawClaim::FiftyMoves: return GameRecord{Outcome::Draw, "fifty moves"};
+        case engine::DrawClaim::InsufficientMaterial: return GameRecord{Outcome::Draw, "insufficient material"};
+        case engine::DrawClaim::None: break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, int moveTimeMs) {
+    std::optional<engine::GameLine> line = engine::GameLine::FromFen(fen);
+    if (!line) return {Outcome::Draw, "unreadable start position"};
+    for (UciEngine* engine : {&white, &black}) {
+        engine->Send("ucinewgame");
+        engine->Send("isready");
+        engine->WaitFor("readyok", UciEngine::Clock::now() + kGrace);
+    }
+    std::string moves;
+    for (int plies = 0;; ++plies) {
+        if (std::optional<GameRecord> end = Adjudicate(*line)) {
+            end->plies = plies;
+            return *end;
+        }
+        if (plies == kMostPlies) return {Outcome::Draw, "move cap", plies};
+        const engine::Color side = line->Current().SideToMove();
+        UciEngine& mover = side == engine::White ? white : black;
+        mover.Send("position fen " + fen + (moves.empty() ? "" : " moves" + moves));
+        mover.Send("go movetime " + std::to_string(moveTimeMs));
+        const auto deadline = UciEngine::Clock::now() + std::chrono::milliseconds(moveTimeMs) + kGrace;
+        const std::optional<std::string> answer = mover.WaitFor("bestmove ", deadline);
+        if (!answer) return {WinFor(~side), mover.Name() + " gave no move in time", plies};
+        const std::string text = answer->substr(9, answer->find(' ', 9) - 9);
+        const engine::Move move = engine::MoveFromUci(line->Current(), text);
+        if (!move) return {WinFor(~side), mover.Name() + " played the illegal move " + text, plies};
+        line->Play(move);
+        moves += " " + text;
+    }
+}
+
+}  // namespace varnix::match

@@ -1,0 +1,58 @@
+// The texts the program's interpreter acts on.
+#include <gtest/gtest.h>
+
+#include "engine/protocol_command.h"
+#include "engine/protocol_texts.h"
+
+namespace varnix::engine {
+namespace {
+
+TEST(ProtocolTexts, MoveLineKeepsTheSpaceAndLineFeedTheProgramCounts) {
+    EXPECT_EQ(MoveLine(1, "e4"), "move (1): e4 \n");
+    EXPECT_EQ(MoveLine(37, "exd8=Q+"), "move (37): exd8=Q+ \n");
+}
+
+TEST(ProtocolTexts, EchoedLinesCannotTriggerTheProgram) {
+    EXPECT_EQ(ErrorText("unknown command", "foo"), "Error: unknown command: foo");
+    for (const char* line : {"say analyze complete", "x): y", "I claim a draw", "stalemate", "White mates!",
+                             "Black mates", "I offer a draw"}) {
+        const std::string text = ErrorText("unknown command", line);
+        for (const char* acted : {"analyze complete", "): ", "claim a draw", "stalemate", "White mates",
+                                  "Black mates", "I offer a draw"})
+            EXPECT_EQ(text.find(acted), std::string::npos) << text;
+    }
+    EXPECT_EQ(ErrorText("illegal move", "\ae4\r"), "Error: illegal move: ?e4?");
+}
+
+TEST(ProtocolCommand, ReadsEachCommandAndItsArgument) {
+    struct Case {
+        const char* line;
+        CommandKind kind;
+        int64_t number;
+    };
+    const Case cases[] = {
+        {"new", CommandKind::New, 0},          {"  go \r", CommandKind::Go, 0},
+        {"force", CommandKind::Force, 0},      {"white", CommandKind::White, 0},
+        {"black", CommandKind::Black, 0},      {"quit", CommandKind::Quit, 0},
+        {"", CommandKind::Empty, 0},           {"movenumber 17", CommandKind::MoveNumber, 17},
+        {"skill 75", CommandKind::Skill, 75},  {"whitetime 10000", CommandKind::WhiteTime, 10000},
+        {"blacktime 0", CommandKind::BlackTime, 0},
+        {"movenumber", CommandKind::Unknown, 0}, {"skill 7x", CommandKind::Unknown, 0},
+        {"blacktime 99999999999999999999", CommandKind::Unknown, 0},
+        {"ponder on", CommandKind::Ponder, 0}, {"setboard", CommandKind::Unknown, 0},
+        {"Nbd2", CommandKind::Move, 0},        {"O-O", CommandKind::Move, 0},
+        {"GO", CommandKind::Unknown, 0},       {"newgame", CommandKind::Unknown, 0},
+    };
+    for (const Case& c : cases) {
+        const Command command = ParseCommand(c.line);
+        EXPECT_EQ(command.kind, c.kind) << c.line;
+        EXPECT_EQ(command.number, c.number) << c.line;
+    }
+    const Command setboard = ParseCommand("setboard  8/8/8/8/8/8/8/K1k5 w - - 0 1 ");
+    EXPECT_EQ(setboard.kind, CommandKind::SetBoard);
+    EXPECT_EQ(setboard.argument, "8/8/8/8/8/8/8/K1k5 w - - 0 1");
+    EXPECT_FALSE(ParseCommand("ponder off").on);
+}
+
+}  // namespace
+}  // namespace varnix::engine
