@@ -38,7 +38,7 @@ bool CtrlPanel::SquareAt(int x, int y, int& file, int& row) const {
 }
 
 void CtrlPanel::ClickOnBoard(int button, int shift, int x, int y, int mode) {
-    if (EnginesTurn() || stepBusy_) return;
+    if (EnginesTurn() || stepBusy_ || moveInProgress_) return;
     BoardSelection& selection = p_.selection;
     if (button == 2) {
         selection.pieceMov = 0;

@@ -48,6 +48,18 @@ FrmBoard::~FrmBoard() {
 }
 
 void FrmBoard::Load(EngineLibrary& engine, std::optional<std::string> folder) {
+    LoadWindow();
+    const bool loaded = engine.Load(folder ? *folder : EngineLibrary::ExecutableFolder());
+    BindEngine(engine);
+    platform_.Repaint();
+    if (loaded && engine.EngineStart()) {
+        RunEngine(engine);
+    } else {
+        RunWithoutEngine(engine);
+    }
+}
+
+void FrmBoard::LoadWindow() {
     platform_.SetEventHandler([this](const InputEvent& event) { HandleEvent(event); });
     platform_.SetControlVisible(AboutPanel, false);
     aboutText_ = AboutText();
@@ -63,15 +75,11 @@ void FrmBoard::Load(EngineLibrary& engine, std::optional<std::string> folder) {
     WaitSeconds(platform_, 0.5);
     panel_.Load();
     link_.ThinkingEnded();
-    const bool loaded = engine.Load(folder ? *folder : EngineLibrary::ExecutableFolder());
+}
+
+void FrmBoard::BindEngine(const EngineLibrary& engine) {
     calls_ = engine.Records();
     link_.SetTextCalls({engine.ReceiveTxt(), engine.GetTxt()});
-    platform_.Repaint();
-    if (loaded && engine.EngineStart()) {
-        RunEngine(engine);
-    } else {
-        RunWithoutEngine(engine);
-    }
 }
 
 void FrmBoard::RunEngine(EngineLibrary& engine) {

@@ -46,6 +46,10 @@ public:
     // The whole start-up. Returns once the engine loop has returned; without
     // the engine, once the window has been closed.
     void Load(EngineLibrary& engine, std::optional<std::string> folder = std::nullopt);
+    // The parts of the start-up: everything before the engine library is
+    // loaded, and taking the calls of a loaded library.
+    void LoadWindow();
+    void BindEngine(const EngineLibrary& engine);
 
     void HandleEvent(const InputEvent& event);
     void SubFileMenu_Click(int index);
