@@ -245,6 +245,7 @@ SearchLimits ProtocolSession::LimitsFor(Color side, bool ponder) const {
 void ProtocolSession::StartSearch(const Board& root, std::vector<uint64_t> history, const SearchLimits& limits) {
     const uint64_t search = ++search_;
     ponderFinished_.reset();
+    searcher_.Wait();  // the last search has reported its end; its worker may still be finishing
     searcher_.Start(
         root, std::move(history), limits,
         [this, search](const SearchInfo& info) { Post({search, false, info, Move::none(), Move::none()}); },

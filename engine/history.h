@@ -1,0 +1,59 @@
+// Move-ordering memory of one search thread: killer moves per ply, and history and counter-move tables.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+
+#include "engine/score.h"
+#include "engine/types.h"
+
+namespace varnix::engine {
+
+class History {
+public:
+    static constexpr int kMax = 16384;
+
+    void Clear() { *this = History(); }
+
+    // Quiet moves: the history of (side, from, to).
+    int Quiet(Color c, Move m) const { return quiet_[c][m.From()][m.To()]; }
+    // A bonus for a quiet move that caused a cut-off; a malus (negative bonus) for those tried before it.
+    void UpdateQuiet(Color c, Move m, int bonus) { Gravity(quiet_[c][m.From()][m.To()], bonus); }
+
+    // Captures: the history of (moving piece, to square, captured type).
+    int Capture(Piece moving, Square to, PieceType captured) const { return capture_[moving][to][captured]; }
+    void UpdateCapture(Piece moving, Square to, PieceType captured, int bonus) {
+        Gravity(capture_[moving][to][captured], bonus);
+    }
+
+    Move Killer(int ply, int i) const { return killers_[ply][i]; }
+    void StoreKiller(int ply, Move m) {
+        if (killers_[ply][0] != m) {
+            killers_[ply][1] = killers_[ply][0];
+            killers_[ply][0] = m;
+        }
+    }
+    void ClearKillers(int ply) { killers_[ply] = {}; }
+
+    // The reply that refuted a move last time, by the refuted move's piece and square.
+    Move Counter(Piece p, Square to) const { return counter_[p][to]; }
+    void StoreCounter(Piece p, Square to, Move m) { counter_[p][to] = m; }
+
+    static int Bonus(int depth) { return std::min(16 * depth * depth + 32 * depth, 1600); }
+
+private:
+    // Keeps entries within ±kMax: large values move less with each update.
+    static void Gravity(int16_t& entry, int bonus) {
+        bonus = std::clamp(bonus, -kMax, kMax);
+        entry = int16_t(entry + bonus - entry * std::abs(bonus) / kMax);
+    }
+
+    std::array<std::array<std::array<int16_t, kSquareCount>, kSquareCount>, 2> quiet_{};
+    std::array<std::array<std::array<int16_t, kPieceTypeCount>, kSquareCount>, kPieceCount> capture_{};
+    std::array<std::array<Move, 2>, kMaxPly + 4> killers_{};
+    std::array<std::array<Move, kSquareCount>, kPieceCount> counter_{};
+};
+
+}  // namespace varnix::engine

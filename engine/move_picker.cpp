@@ -1,0 +1,90 @@
+#include "engine/move_picker.h"
+
+#include "engine/see.h"
+
+namespace varnix::engine {
+namespace {
+
+constexpr int kTTMove = 1 << 30;
+constexpr int kGoodCapture = 1 << 24;
+constexpr int kKiller1 = 1 << 23, kKiller2 = kKiller1 - 1, kCounter = kKiller1 - 2;
+constexpr int kBadCapture = -(1 << 24);
+
+PieceType CapturedType(const Board& b, Move m) {
+    return m.KindOf() == Move::EnPassant ? Pawn : TypeOf(b.PieceOn(m.To()));
+}
+
+}  // namespace
+
+int MvvLva(const Board& b, Move m) {
+    const int promotion = m.KindOf() == Move::Promotion ? SeeValue(m.PromotionType()) : 0;
+    return 8 * (SeeValue(CapturedType(b, m)) + promotion) - int(TypeOf(b.PieceOn(m.From())));
+}
+
+int MovePicker::NoisyScore(const History& history, Move m) const {
+    const Piece moving = board_.PieceOn(m.From());
+    return kGoodCapture + 16 * MvvLva(board_, m) + history.Capture(moving, m.To(), CapturedType(board_, m)) / 32;
+}
+
+MovePicker::MovePicker(const Board& board, const History& history, Move ttMove, Move killer1, Move killer2,
+                       Move counter)
+    : board_(board) {
+    GenerateLegal(board, moves_);
+    const Color us = board.SideToMove();
+    for (int i = 0; i < moves_.Size(); ++i) {
+        const Move m = moves_[i];
+        if (m == ttMove) {
+            scores_[i] = kTTMove;
+        } else if (board.IsCapture(m) || m.KindOf() == Move::Promotion) {
+            scores_[i] = NoisyScore(history, m);
+        } else if (m == killer1) {
+            scores_[i] = kKiller1;
+        } else if (m == killer2) {
+            scores_[i] = kKiller2;
+        } else if (m == counter) {
+            scores_[i] = kCounter;
+        } else {
+            scores_[i] = history.Quiet(us, m);
+        }
+    }
+}
+
+MovePicker::MovePicker(const Board& board, const History& history, Move ttMove) : board_(board) {
+    if (board.InCheck())
+        GenerateLegal(board, moves_);
+    else
+        GenerateNoisy(board, moves_);
+    for (int i = 0; i < moves_.Size(); ++i) {
+        const Move m = moves_[i];
+        if (m == ttMove)
+            scores_[i] = kTTMove;
+        else if (board.IsCapture(m) || m.KindOf() == Move::Promotion)
+            scores_[i] = NoisyScore(history, m);
+        else
+            scores_[i] = history.Quiet(board.SideToMove(), m);
+    }
+}
+
+Move MovePicker::Next() {
+    while (next_ < moves_.Size()) {
+        int best = next_;
+        for (int i = next_ + 1; i < moves_.Size(); ++i) {
+            if (scores_[i] > scores_[best]) best = i;
+        }
+        // A capture that loses material goes behind the quiet moves; it is tested only when its turn comes.
+        if (scores_[best] >= kGoodCapture && scores_[best] < kTTMove && !seeChecked_[best]) {
+            seeChecked_[best] = true;
+            if (!SeeAtLeast(board_, moves_[best], 0)) {
+                scores_[best] += kBadCapture - kGoodCapture;
+                continue;
+            }
+        }
+        std::swap(moves_[next_], moves_[best]);
+        std::swap(scores_[next_], scores_[best]);
+        std::swap(seeChecked_[next_], seeChecked_[best]);
+        return moves_[next_++];
+    }
+    return Move::none();
+}
+
+}  // namespace varnix::engine

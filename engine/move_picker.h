@@ -1,0 +1,37 @@
+// Orders the moves of a node: hash move, winning captures, killers and counter, quiet moves by
+// history, then losing captures.
+#pragma once
+
+#include <array>
+
+#include "engine/board.h"
+#include "engine/history.h"
+#include "engine/movegen.h"
+
+namespace varnix::engine {
+
+class MovePicker {
+public:
+    // All legal moves, for the main search.
+    MovePicker(const Board& board, const History& history, Move ttMove, Move killer1, Move killer2, Move counter);
+    // Captures and promotions only (all moves when in check), for the quiescence search.
+    MovePicker(const Board& board, const History& history, Move ttMove);
+
+    // The next move, best first; Move::none() when all have been given.
+    Move Next();
+    int Count() const { return moves_.Size(); }
+
+private:
+    int NoisyScore(const History& history, Move m) const;
+
+    const Board& board_;
+    MoveList moves_;
+    std::array<int, MoveList::kCapacity> scores_{};
+    std::array<bool, MoveList::kCapacity> seeChecked_{};
+    int next_ = 0;
+};
+
+// The most valuable victim first, taken by the least valuable attacker.
+int MvvLva(const Board& board, Move m);
+
+}  // namespace varnix::engine

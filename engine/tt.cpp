@@ -1,0 +1,102 @@
+#include "engine/tt.h"
+
+#include <algorithm>
+
+#include "engine/score.h"
+
+namespace varnix::engine {
+namespace {
+
+// data: move 16 bits, score 16, eval 16, depth 8, bound 2, generation 6.
+uint64_t Pack(Move move, int score, int eval, int depth, Bound bound, uint8_t generation) {
+    return uint64_t(move.Raw()) | uint64_t(uint16_t(int16_t(score))) << 16 | uint64_t(uint16_t(int16_t(eval))) << 32 |
+           uint64_t(uint8_t(std::clamp(depth, 0, 255))) << 48 | uint64_t(bound) << 56 | uint64_t(generation) << 58;
+}
+
+TTHit Unpack(uint64_t data) {
+    return {Move(uint16_t(data)), int16_t(data >> 16), int16_t(data >> 32), int((data >> 48) & 255),
+            Bound((data >> 56) & 3)};
+}
+
+uint8_t GenerationOf(uint64_t data) { return uint8_t(data >> 58); }
+int DepthOf(uint64_t data) { return int((data >> 48) & 255); }
+
+}  // namespace
+
+TranspositionTable::TranspositionTable(size_t megabytes) { Resize(megabytes); }
+
+void TranspositionTable::Resize(size_t megabytes) {
+    const size_t bytes = std::clamp<size_t>(megabytes, 1, 65536) << 20;
+    bucketCount_ = bytes / sizeof(Bucket);
+    buckets_ = std::make_unique<Bucket[]>(bucketCount_);
+}
+
+void TranspositionTable::Clear() {
+    for (size_t i = 0; i < bucketCount_; ++i) {
+        for (Slot& s : buckets_[i].slots) {
+            s.check.store(0, std::memory_order_relaxed);
+            s.data.store(0, std::memory_order_relaxed);
+        }
+    }
+    generation_ = 0;
+}
+
+bool TranspositionTable::Probe(uint64_t key, TTHit& hit) const {
+    for (const Slot& s : BucketOf(key).slots) {
+        const uint64_t data = s.data.load(std::memory_order_relaxed);
+        if ((s.check.load(std::memory_order_relaxed) ^ data) == key && data != 0) {
+            hit = Unpack(data);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TranspositionTable::Store(uint64_t key, Move move, int score, int eval, int depth, Bound bound) {
+    Bucket& bucket = BucketOf(key);
+    Slot* victim = &bucket.slots[0];
+    int victimWorth = 1 << 30;
+    for (Slot& s : bucket.slots) {
+        const uint64_t data = s.data.load(std::memory_order_relaxed);
+        if ((s.check.load(std::memory_order_relaxed) ^ data) == key) {
+            // Same position: keep the old move when the new result has none, and keep deeper exact entries.
+            const TTHit old = Unpack(data);
+            if (!move) move = old.move;
+            if (bound != Bound::Exact && old.depth > depth + 2 && GenerationOf(data) == generation_) return;
+            victim = &s;
+            break;
+        }
+        // Replace the shallowest entry, counting entries of older searches as much shallower.
+        const int age = (generation_ - GenerationOf(data)) & 63;
+        const int worth = DepthOf(data) - 8 * age;
+        if (worth < victimWorth) {
+            victimWorth = worth;
+            victim = &s;
+        }
+    }
+    const uint64_t data = Pack(move, score, eval, depth, bound, generation_);
+    victim->data.store(data, std::memory_order_relaxed);
+    victim->check.store(key ^ data, std::memory_order_relaxed);
+}
+
+int TranspositionTable::HashFull() const {
+    int used = 0;
+    const size_t sample = std::min<size_t>(bucketCount_, 250);
+    for (size_t i = 0; i < sample; ++i) {
+        for (const Slot& s : buckets_[i].slots) {
+            const uint64_t data = s.data.load(std::memory_order_relaxed);
+            used += data != 0 && GenerationOf(data) == generation_;
+        }
+    }
+    return int(used * 1000 / (sample * kSlotsPerBucket));
+}
+
+int ScoreToTT(int score, int ply) {
+    return score >= kMateBound ? score + ply : score <= -kMateBound ? score - ply : score;
+}
+
+int ScoreFromTT(int score, int ply) {
+    return score >= kMateBound ? score - ply : score <= -kMateBound ? score + ply : score;
+}
+
+}  // namespace varnix::engine

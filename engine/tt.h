@@ -1,0 +1,58 @@
+// The transposition table, shared by all search threads without locks.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "engine/types.h"
+
+namespace varnix::engine {
+
+enum class Bound : uint8_t { None = 0, Upper = 1, Lower = 2, Exact = 3 };
+
+struct TTHit {
+    Move move;
+    int score;
+    int eval;
+    int depth;
+    Bound bound;
+};
+
+class TranspositionTable {
+public:
+    explicit TranspositionTable(size_t megabytes);
+    void Resize(size_t megabytes);
+    void Clear();
+    // Called once per search so old entries give way first.
+    void NewSearch() { generation_ = uint8_t((generation_ + 1) & 63); }
+
+    bool Probe(uint64_t key, TTHit& hit) const;
+    void Store(uint64_t key, Move move, int score, int eval, int depth, Bound bound);
+    // Per mille of a sample of slots holding entries of this search.
+    int HashFull() const;
+
+private:
+    // Each slot keeps key ^ data beside data, so a slot torn by two writers fails the key check.
+    struct Slot {
+        std::atomic<uint64_t> check{0};
+        std::atomic<uint64_t> data{0};
+    };
+    static constexpr int kSlotsPerBucket = 4;
+    struct Bucket {
+        Slot slots[kSlotsPerBucket];
+    };
+
+    Bucket& BucketOf(uint64_t key) const { return buckets_[(unsigned __int128)key * bucketCount_ >> 64]; }
+
+    std::unique_ptr<Bucket[]> buckets_;
+    size_t bucketCount_ = 0;
+    uint8_t generation_ = 0;
+};
+
+// Mate scores are stored relative to the node, and read back relative to the root.
+int ScoreToTT(int score, int ply);
+int ScoreFromTT(int score, int ply);
+
+}  // namespace varnix::engine
