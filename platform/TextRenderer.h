@@ -12,7 +12,8 @@ namespace varnix {
 
 class TextRenderer {
 public:
-    // nullptr when no font can be found for the family at all.
+    // nullptr when no font can be found for the family at all (an unknown family
+    // falls back to DejaVu Sans), or when the size is not a sensible one.
     static std::unique_ptr<TextRenderer> Open(const std::string& family, bool bold, double points, int dpi = 96);
     ~TextRenderer();
     TextRenderer(const TextRenderer&) = delete;

@@ -12,7 +12,7 @@ constexpr std::array<MsgButton, 4> AllButtons = {MsgButton::Ok, MsgButton::No, M
 
 bool LeftHeld(int buttons) { return (buttons & int(MouseButton::Left)) != 0; }
 
-// Keeps a window of size w x h on the screen as far as it fits.
+// Where a window of that size starts so that it lies inside the area, as far as it fits.
 int Keep(int at, int size, int areaStart, int areaSize) {
     return std::max(areaStart, std::min(at, areaStart + areaSize - size));
 }
@@ -22,16 +22,6 @@ bool Inside(const FrmMsgImage& image, int x, int y) { return ImageRect(image).Co
 bool Inside(const FrmMsgLabel& label, int x, int y) { return ToPixels(label.rect).Contains(x, y); }
 
 } // namespace
-
-bool FrmMsg::ButtonShown(MsgButton button) const {
-    switch (button) {
-    case MsgButton::Ok: return controls_.ok.visible;
-    case MsgButton::No: return controls_.no.visible;
-    case MsgButton::Cancel: return controls_.cancel.visible;
-    case MsgButton::Close: return controls_.closeButton.visible;
-    }
-    return false;
-}
 
 FrmMsg::Hit FrmMsg::HitTest(int x, int y) const {
     if (x < 0 || y < 0 || x >= FormPixelWidth(controls_) || y >= FormPixelHeight(controls_)) return {};
@@ -46,7 +36,6 @@ FrmMsg::Hit FrmMsg::HitTest(int x, int y) const {
     }
     if (controls_.inputFrame.visible && InputFieldRect(controls_).Contains(x, y)) return {Part::Field};
     if (Inside(controls_.caption2, x, y) || Inside(controls_.title, x, y)) return {Part::Title};
-    if (Inside(controls_.titleRight, x, y)) return {Part::TitleRight};
     return {Part::Other};
 }
 
@@ -101,10 +90,7 @@ void FrmMsg::MoveForm(int screenX, int screenY, int buttons) {
     if (LeftHeld(buttons)) {
         // Every other event is skipped; the travel since the last move is kept, not lost.
         if (toggle_ == 0) {
-            window_->SetBounds(window_->X() + screenX - lastX_, window_->Y() + screenY - lastY_,
-                               FormPixelWidth(controls_), FormPixelHeight(controls_));
-            lastX_ = screenX;
-            lastY_ = screenY;
+            FollowPointer(screenX, screenY);
             toggle_ = 1;
         } else {
             toggle_ = 0;
@@ -112,6 +98,13 @@ void FrmMsg::MoveForm(int screenX, int screenY, int buttons) {
         return;
     }
     RestoreButtons();
+    lastX_ = screenX;
+    lastY_ = screenY;
+}
+
+void FrmMsg::FollowPointer(int screenX, int screenY) {
+    window_->SetBounds(window_->X() + screenX - lastX_, window_->Y() + screenY - lastY_, FormPixelWidth(controls_),
+                       FormPixelHeight(controls_));
     lastX_ = screenX;
     lastY_ = screenY;
 }
@@ -170,7 +163,11 @@ void FrmMsg::OnMouseMove(const InputEvent& event) {
 
 void FrmMsg::OnMouseUp(const InputEvent& event) {
     if (!LeftHeld(event.button)) return;
-    dragging_ = false;
+    if (dragging_) {
+        // The travel of a last, skipped mouse event is caught up on release.
+        dragging_ = false;
+        FollowPointer(window_->X() + event.x, window_->Y() + event.y);
+    }
     if (!held_) return;
     const MsgButton button = *held_;
     held_.reset();
@@ -218,10 +215,7 @@ void FrmMsg::Press(MsgButton button) {
         case MsgButton::Close: state_.inputResult.clear(); break;
         }
     }
-    CloseForm();
-}
-
-void FrmMsg::CloseForm() {
+    // After any of them the box closes.
     if (window_) window_->Close();
 }
 

@@ -46,23 +46,22 @@ public:
     void HandleEvent(const InputEvent& event);
 
 private:
-    enum class Part { None, Button, Field, Title, TitleRight, Other };
+    enum class Part { None, Button, Field, Title, Other };
     struct Hit {
         Part part = Part::None;
         MsgButton button = MsgButton::Ok;
     };
 
     Hit HitTest(int x, int y) const;
-    bool ButtonShown(MsgButton button) const;
     void OnMouseDown(const InputEvent& event);
     void OnMouseMove(const InputEvent& event);
     void OnMouseUp(const InputEvent& event);
     void OnKey(int key);
     void Press(MsgButton button);
+    void FollowPointer(int screenX, int screenY);
     void RestoreButtons();
     void SetLook(MsgButton button, ButtonLook look);
     void Refresh();
-    void CloseForm();
     void PlaceWindow();
     void SetTooltips();
 

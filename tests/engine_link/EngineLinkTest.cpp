@@ -129,13 +129,6 @@ TEST_F(EngineLinkTest, StartThinkingWithoutALegalMoveSendsNothing) {
     EXPECT_TRUE(platform.MenuEnabled(MenuMoveNow));
 }
 
-TEST_F(EngineLinkTest, StartThinkingWithoutALibrarySendsNothing) {
-    const RecordCalls none;
-    EngineLink unbound{platform, none, game, settings};
-    unbound.StartThinking();
-    EXPECT_TRUE(unbound.Queue().Empty());
-}
-
 TEST(ClockValue, FollowsTheLevelsAndStaysInRange) {
     struct Case {
         double tenths;

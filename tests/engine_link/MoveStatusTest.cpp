@@ -47,13 +47,5 @@ TEST(MoveStatus, EmptyTextIsShownAndLeftAsNone) {
     EXPECT_EQ(platform.Caption(), "Varnix Chess v1.16         Move: none");
 }
 
-TEST(MoveStatus, LampsComeBackAfterAMateIsStepped) {
-    HeadlessPlatform platform;
-    ShowMoveStatus(platform, Title, "Qxf7#", {7, true});
-    ShowMoveStatus(platform, Title, "Bc4", {5, true});
-    EXPECT_FALSE(platform.ControlVisible(LampUserTurn));
-    EXPECT_TRUE(platform.ControlVisible(LampEngineTurn));
-}
-
 } // namespace
 } // namespace varnix

@@ -7,7 +7,7 @@
 namespace varnix {
 namespace {
 
-const SkinPictures& Pictures = MsgBoxRig::SharedSkin()->pictures;
+const SkinPictures& Pictures() { return MsgBoxRig::SharedSkin()->pictures; }
 
 // The button in the box's picture shows this look (compared inside its opaque face).
 bool ShowsLook(const Surface& content, const FrmMsgImage& button, const Sprite& look) {
@@ -101,9 +101,9 @@ TEST(MsgBoxWindow, CloseButtonHasNoTipWhereItIsHidden) {
 TEST(MsgBoxWindow, ButtonsLightUpUnderTheMouseAndLookPressedWhileHeld) {
     MsgBoxRig rig;
     const FrmMsgControls form = MsgBoxRig::Message(2);
-    const Sprite& normal = Pictures.Button(ButtonLook::Normal);
-    const Sprite& over = Pictures.Button(ButtonLook::Over);
-    const Sprite& pressed = Pictures.Button(ButtonLook::Pressed);
+    const Sprite& normal = Pictures().Button(ButtonLook::Normal);
+    const Sprite& over = Pictures().Button(ButtonLook::Over);
+    const Sprite& pressed = Pictures().Button(ButtonLook::Pressed);
     rig.Script({
         [&](HeadlessModalWindow& w) {
             EXPECT_TRUE(ShowsLook(w.Content(), form.ok, normal));
@@ -148,7 +148,7 @@ TEST(MsgBoxWindow, CloseButtonShowsItsThreePictures) {
     const FrmMsgControls form = MsgBoxRig::Message(2);
     const PixelRect r = MsgBoxRig::At(form.closeButton);
     const auto centre = [&](const Surface& s) { return s.At(r.x + 6, r.y + 4); };
-    const auto look = [&](ButtonLook l) { return Pictures.Close(l).colour.At(6, 4); };
+    const auto look = [&](ButtonLook l) { return Pictures().Close(l).colour.At(6, 4); };
     rig.Script({
         [&](HeadlessModalWindow& w) {
             EXPECT_EQ(centre(w.Content()), look(ButtonLook::Normal));
@@ -193,14 +193,21 @@ TEST(MsgBoxWindow, DraggingTheTitleFollowsThePointerOnEverySecondEvent) {
         moveTo(20, 10),
         moveTo(25, 12),
         moveTo(-30, 40),
+        moveTo(-33, 41),
+        [&](HeadlessModalWindow& w) {
+            // Released where the last, skipped event left the pointer.
+            positions.emplace_back(w.X() - startX, w.Y() - startY);
+            rig.platform.QueueEvent(MsgBoxRig::Mouse(InputEvent::Kind::MouseUp, startX + grabX - 33 - w.X(),
+                                                     startY + grabY + 41 - w.Y()));
+        },
         [&](HeadlessModalWindow& w) {
             positions.emplace_back(w.X() - startX, w.Y() - startY);
-            rig.platform.QueueEvent(MsgBoxRig::Mouse(InputEvent::Kind::MouseUp, grabX, grabY));
             rig.platform.QueueEvent(MsgBoxRig::Key('o'));
         },
     });
     EXPECT_EQ(ClsMain(rig.context).MsgBoxXP("Hi"), MsgBoxOk);
-    const std::vector<std::pair<int, int>> expected = {{0, 0}, {10, 5}, {10, 5}, {20, 10}, {20, 10}, {-30, 40}};
+    const std::vector<std::pair<int, int>> expected = {{0, 0},   {10, 5},    {10, 5},   {20, 10},
+                                                       {20, 10}, {-30, 40}, {-30, 40}, {-33, 41}};
     EXPECT_EQ(positions, expected);
 }
 

@@ -1,0 +1,343 @@
+#include "core/Fen.h"
+#include "core/GameEnd.h"
+#include "core/GameRecord.h"
+#include "core/MoveNotation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace varnix {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class RecordEvents : public GameRecordEvents {
+public:
+    explicit RecordEvents(const GameState& state) : state_(state) {}
+    void ShowMove(std::string& text) override {
+        if (text.empty()) text = "none";
+        shown.push_back(text);
+        plyWhenShown.push_back(state_.PlyCount);
+    }
+    void DropEngineSync() override { ++drops; }
+
+    Texts shown;
+    std::vector<std::int16_t> plyWhenShown;
+    int drops = 0;
+
+private:
+    const GameState& state_;
+};
+
+bool SamePosition(const Position& a, const Position& b) { return std::memcmp(&a, &b, sizeof(Position)) == 0; }
+
+Position FromFen(const std::string& fen) {
+    Position p{};
+    FenToPosition(fen, p);
+    return p;
+}
+
+class GameRecordTest : public testing::Test {
+protected:
+    GameRecordTest() {
+        record.NewRecord();
+        State().CurrentPosition = FromFen(StandardStartFen);
+    }
+
+    GameState& State() { return record.State(); }
+
+    // As the user's and the engine's moves go: recorded first, then made.
+    void Play(const std::string& san) {
+        Position& p = State().CurrentPosition;
+        const std::string longText = reader.ReadMoveText(calls, p, san, p.BlackToMove);
+        ASSERT_FALSE(longText.empty()) << san;
+        record.RecordMove(longText);
+        calls.MakeMove(p, LongTextToMove(p, longText));
+        p.BlackToMove = p.BlackToMove != 0 ? FlagFalse : FlagTrue;
+    }
+    void PlayAll(const Texts& moves) {
+        for (const std::string& san : moves) Play(san);
+    }
+    // As stepping through the record goes.
+    void StepTo(std::int16_t ply) {
+        State().PlyCount = ply;
+        State().CurrentPosition = record.GoToPly(ply, false);
+    }
+    Texts RecordTexts() const {
+        Texts texts;
+        for (std::int32_t i = 1; i <= record.State().MaxPly; ++i) texts.push_back(record.GetMove(i));
+        return texts;
+    }
+    void WriteRecord(const Texts& texts) {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const std::int32_t row = std::int32_t(i / 2 + 1);
+            if (i % 2 == 0) record.Moves().SetMoveRow(row, std::to_string(row) + ".");
+            record.Moves().SetMoveEntry(row, int(i % 2 + 1), texts[i]);
+        }
+        State().MaxPly = std::int16_t(texts.size());
+    }
+
+    RecordCalls calls{&varnix_GetMove, &varnix_KingAttacked, &varnix_MakeMove};
+    GameRecord record{calls, events};
+    RecordEvents events{record.State()};
+    MoveTextReader reader;
+};
+
+TEST_F(GameRecordTest, MovesFillTheScoreSheet) {
+    PlayAll({"e4", "e5", "Nf3"});
+    const MoveTable& table = record.Moves();
+    EXPECT_EQ(table.LastRow(), 2);
+    EXPECT_EQ(table.MoveEntry(1, 0), "1.");
+    EXPECT_EQ(table.MoveEntry(1, 1), "e4");
+    EXPECT_EQ(table.MoveEntry(1, 2), "e5");
+    EXPECT_EQ(table.MoveEntry(2, 0), "2.");
+    EXPECT_EQ(table.MoveEntry(2, 1), "Nf3");
+    EXPECT_EQ(table.MoveEntry(2, 2), "");
+    EXPECT_EQ(State().PlyCount, 3);
+    EXPECT_EQ(State().MaxPly, 3);
+    EXPECT_EQ(events.shown, (Texts{"e4", "e5", "Nf3"}));
+}
+
+TEST_F(GameRecordTest, StatusIsShownWithTheTurnAfterTheMove) {
+    PlayAll({"e4", "e5"});
+    EXPECT_EQ(events.plyWhenShown, (std::vector<std::int16_t>{1, 2}));
+}
+
+TEST_F(GameRecordTest, ChecksAndMatesAreMarked) {
+    struct Case {
+        const char* name;
+        const char* fen;
+        const char* san;
+        const char* recorded;
+    };
+    const Case cases[] = {
+        {"quiet", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "e4", "e4"},
+        {"check with a reply", "rnbqkbnr/ppp2ppp/3p4/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 1", "Bb5", "Bb5+"},
+        {"mate", "rnbqkbnr/pppp1ppp/8/4p3/6P1/5P2/PPPPP2P/RNBQKBNR b KQkq - 0 1", "Qh4", "Qh4#"},
+        {"castling gives check", "5k2/8/8/8/8/8/8/4K2R w K - 0 1", "O-O", "O-O+"},
+        // The only answer to the check is taking the pawn en passant.
+        {"en-passant escape", "2B5/3B4/8/k2N4/2p5/8/1P6/7K w - - 0 1", "b4", "b4+"},
+        {"promotion mates", "7k/4P3/7K/8/8/8/8/8 w - - 0 1", "e8=Q", "e8=Q#"},
+    };
+    for (const Case& c : cases) {
+        record.NewRecord();
+        State().CurrentPosition = FromFen(c.fen);
+        Play(c.san);
+        EXPECT_EQ(record.GetMove(1), c.recorded) << c.name;
+    }
+}
+
+TEST_F(GameRecordTest, MarkedAndResultTextsGetNoFurtherMark) {
+    const Position start = FromFen(StandardStartFen);
+    EXPECT_EQ(CheckMark(calls, start, "e2-e4#"), "");
+    EXPECT_EQ(CheckMark(calls, start, "1-0"), "");
+    record.RecordMove("1-0");
+    EXPECT_EQ(record.GetMove(1), "1-0");
+}
+
+TEST_F(GameRecordTest, ReplayToTheStartShowsNone) {
+    PlayAll({"e4", "e5"});
+    record.result(true);
+    const Position p = record.GoToPly(0, false);
+    EXPECT_TRUE(SamePosition(p, FromFen(StandardStartFen)));
+    EXPECT_EQ(events.shown.back(), "none");
+    EXPECT_TRUE(SameMoveBytes(State().LastMove, Move{}));
+    EXPECT_EQ(events.drops, 1);
+    EXPECT_FALSE(record.result());
+}
+
+TEST_F(GameRecordTest, OneStepAgreesWithReplayFromTheStart) {
+    // Captures, en passant, promotion and castling on both sides.
+    PlayAll({"e4", "d5", "exd5", "c5", "dxc6", "Nf6", "cxb7", "Nbd7", "bxa8=Q", "e6", "Nf3", "Bc5", "Be2", "O-O",
+             "O-O", "Qb6", "d4", "Bb7"});
+    const Texts texts = RecordTexts();
+    for (std::int16_t ply = 1; ply <= State().MaxPly; ++ply) {
+        StepTo(std::int16_t(ply - 1));
+        State().PlyCount = ply;
+        const Position stepped = record.GoToPly(ply, true);
+        const Move steppedMove = State().LastMove;
+        const Position replayed = record.GoToPly(ply, false);
+        EXPECT_TRUE(SamePosition(stepped, replayed)) << ply;
+        EXPECT_TRUE(SameMoveBytes(steppedMove, State().LastMove)) << ply;
+        EXPECT_EQ(events.shown.back(), texts[std::size_t(ply - 1)]);
+    }
+    EXPECT_EQ(PositionToFen(record.GoToPly(State().MaxPly, false)),
+              "Q4rk1/pb1n1ppp/1q2pn2/2b5/3P4/5N2/PPP1BPPP/RNBQ1RK1 w - - 0 1");
+}
+
+TEST_F(GameRecordTest, DashStandsForAMissingWhiteHalfMove) {
+    WriteRecord({"-", "e5", "Nf3"});
+    const Position afterDash = record.GoToPly(1, false);
+    Position start = FromFen(StandardStartFen);
+    start.BlackToMove = FlagTrue;
+    EXPECT_TRUE(SamePosition(afterDash, start));
+    const Position afterThree = record.GoToPly(3, false);
+    EXPECT_EQ(PieceAt(afterThree, 5, 4), BlackPawn);
+    EXPECT_EQ(PieceAt(afterThree, 6, 6), WhiteKnight);
+    EXPECT_EQ(afterThree.BlackToMove, FlagTrue);
+}
+
+TEST_F(GameRecordTest, UnreadableTextsAreSkippedButTheTurnMovesOn) {
+    // "!!" cannot be read at all; "Ke3" names no legal move.
+    WriteRecord({"e4", "!!", "Nf3", "Ke3", "d4"});
+    const Position p = record.GoToPly(5, false);
+    EXPECT_EQ(PieceAt(p, 5, 5), WhitePawn);
+    EXPECT_EQ(PieceAt(p, 4, 5), WhitePawn);
+    EXPECT_EQ(PieceAt(p, 6, 6), WhiteKnight);
+    EXPECT_EQ(PieceAt(p, 5, 1), BlackKing);
+    EXPECT_EQ(p.BlackToMove, FlagTrue);
+    EXPECT_EQ(State().LastMove.FromFile, 4);
+}
+
+TEST_F(GameRecordTest, ResultEntriesMakeNoMove) {
+    WriteRecord({"e4", "e5", "1-0"});
+    const Position replayed = record.GoToPly(3, false);
+    Position twoPlies = record.GoToPly(2, false);
+    State().CurrentPosition = twoPlies;
+    const Position stepped = record.GoToPly(3, true);
+    // Replay hands the turn over for every entry, a single step onto a result does not.
+    EXPECT_TRUE(SamePosition(stepped, twoPlies));
+    EXPECT_TRUE(SameMoveBytes(State().LastMove, Move{}));
+    twoPlies.BlackToMove = FlagTrue;
+    EXPECT_TRUE(SamePosition(replayed, twoPlies));
+}
+
+TEST_F(GameRecordTest, PlyOutsideTheRecordIsTakenAsItsEnd) {
+    PlayAll({"e4", "e5"});
+    EXPECT_TRUE(SamePosition(record.GoToPly(9, false), record.GoToPly(2, false)));
+    EXPECT_TRUE(SamePosition(record.GoToPly(-4, true), FromFen(StandardStartFen)));
+}
+
+TEST_F(GameRecordTest, SameMoveFollowsTheRecord) {
+    PlayAll({"e4", "e5", "Nf3", "Nc6"});
+    StepTo(2);
+    Play("Nf3");
+    EXPECT_EQ(RecordTexts(), (Texts{"e4", "e5", "Nf3", "Nc6"}));
+    EXPECT_EQ(State().PlyCount, 3);
+    EXPECT_EQ(State().MaxPly, 4);
+    EXPECT_EQ(record.GetVarN(3), "");
+    EXPECT_EQ(events.shown.back(), "Nf3");
+}
+
+TEST_F(GameRecordTest, OtherMoveCutsAndKeepsTheDroppedLine) {
+    PlayAll({"e4", "e5", "Nf3", "Nc6"});
+    StepTo(2);
+    Play("Bc4");
+    EXPECT_EQ(RecordTexts(), (Texts{"e4", "e5", "Bc4"}));
+    EXPECT_EQ(State().PlyCount, 3);
+    EXPECT_EQ(record.Moves().LastRow(), 2);
+    EXPECT_EQ(record.Moves().MoveEntry(2, 2), "");
+    EXPECT_EQ(record.GetVarN(3), "000013Nf3 Nc6");
+
+    // Cut at a Black half-move: the line kept carries its own variation.
+    StepTo(1);
+    Play("c5");
+    EXPECT_EQ(RecordTexts(), (Texts{"e4", "c5"}));
+    EXPECT_EQ(record.Moves().LastRow(), 1);
+    EXPECT_EQ(record.GetVarN(2), EncodeLine({{"e5", ""}, {"Bc4", "000013Nf3 Nc6"}}));
+    EXPECT_EQ(record.GetVarN(3), "");
+}
+
+TEST_F(GameRecordTest, PlayingTheOriginalMoveAgainRestoresTheGame) {
+    const Texts game{"e4", "e5", "Nf3", "Nc6", "Bb5", "a6"};
+    PlayAll(game);
+    const Position end = State().CurrentPosition;
+    StepTo(2);
+    PlayAll({"Bc4", "Bc5"});
+    StepTo(2);
+    Play("Nf3");
+    EXPECT_EQ(RecordTexts(), game);
+    EXPECT_EQ(State().PlyCount, 3);
+    EXPECT_EQ(State().MaxPly, 6);
+    EXPECT_EQ(record.GetVarN(3), "000013Bc4 Bc5");
+    StepTo(6);
+    EXPECT_TRUE(SamePosition(State().CurrentPosition, end));
+
+    // And back to the other line.
+    StepTo(2);
+    Play("Bc4");
+    EXPECT_EQ(RecordTexts(), (Texts{"e4", "e5", "Bc4", "Bc5"}));
+    EXPECT_EQ(record.GetVarN(3), "000020Nf3 Nc6 Bb5 a6");
+}
+
+TEST_F(GameRecordTest, NestedLinesSurviveAnEarlierCut) {
+    PlayAll({"e4", "e5", "Nf3", "Nc6"});
+    StepTo(2);
+    PlayAll({"Nc3", "Nf6"}); // Nf3 Nc6 kept at half-move 3
+    StepTo(0);
+    PlayAll({"d4", "d5"}); // the whole e4 game, with its variation, kept at half-move 1
+    StepTo(0);
+    PlayAll({"e4", "e5", "Nf3"});
+    EXPECT_EQ(RecordTexts(), (Texts{"e4", "e5", "Nf3", "Nc6"}));
+    EXPECT_EQ(record.GetVarN(1), "000011d4 d5");
+    EXPECT_EQ(record.GetVarN(3), "000013Nc3 Nf6");
+}
+
+// Every line the record ever held can be played again from the start and
+// comes back whole, however the user stepped and branched in between.
+TEST_F(GameRecordTest, NothingIsLostWhileSteppingAndBranching) {
+    std::mt19937 random(20240531);
+    std::vector<Texts> heldLines;
+    for (int action = 0; action < 400; ++action) {
+        Position& p = State().CurrentPosition;
+        const MoveList legal = calls.GetLegalMoves(p, p.BlackToMove);
+        if (random() % 4 == 0 || legal.Count == 0 || State().PlyCount >= 24) {
+            StepTo(std::int16_t(random() % (State().PlyCount + 1)));
+            continue;
+        }
+        // Few choices, so that branches meet the moves they dropped again.
+        const Move move = legal.Entries[random() % std::min<unsigned>(legal.Count, 3)];
+        record.RecordMove(MoveToLongText(p, move));
+        calls.MakeMove(p, move);
+        p.BlackToMove = p.BlackToMove != 0 ? FlagFalse : FlagTrue;
+        heldLines.push_back(RecordTexts());
+    }
+    for (const Texts& line : heldLines) {
+        StepTo(0);
+        PlayAll(line);
+        const Texts now = RecordTexts();
+        ASSERT_GE(now.size(), line.size());
+        EXPECT_EQ(Texts(now.begin(), now.begin() + std::ptrdiff_t(line.size())), line);
+    }
+}
+
+TEST_F(GameRecordTest, VariationEntriesAddAndReplace) {
+    record.AddVariation("lost", true, 0); // PlyCount 0: no entry
+    EXPECT_EQ(record.GetVarN(0), "");
+    PlayAll({"e4", "e5"});
+    record.AddVariation("ab", false, 0);
+    record.AddVariation("ab", false, 0);
+    EXPECT_EQ(record.GetVarN(2), "abab");
+    record.AddVariation("c", true, 0);
+    EXPECT_EQ(record.GetVarN(2), "c");
+    record.AddVariation("next", true, 5);
+    State().PlyCount = 4;
+    EXPECT_EQ(record.GetVariation(), "next");
+}
+
+TEST_F(GameRecordTest, VariationTableGrowsWithTheGame) {
+    const Texts shuffle{"Nf3", "Nf6", "Ng1", "Ng8"};
+    for (int i = 0; i < 200; ++i) Play(shuffle[std::size_t(i % 4)]);
+    record.AddVariation("x", true, 201);
+    EXPECT_EQ(record.GetVarN(201), "");
+    Play("Nf3");
+    EXPECT_EQ(record.Moves().LastRow(), 101);
+    record.AddVariation("x", true, 212);
+    record.AddVariation("y", true, 213);
+    EXPECT_EQ(record.GetVarN(212), "x");
+    EXPECT_EQ(record.GetVarN(213), "");
+}
+
+TEST_F(GameRecordTest, AFullRecordTakesNoFurtherMove) {
+    State().PlyCount = State().MaxPly = 32767;
+    record.RecordMove("e2-e4");
+    EXPECT_EQ(State().PlyCount, 32767);
+    EXPECT_TRUE(events.shown.empty());
+}
+
+} // namespace
+} // namespace varnix
