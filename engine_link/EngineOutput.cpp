@@ -38,7 +38,9 @@ bool ReadMoveLine(const std::string& text, MoveLine& line) {
 }
 
 void EngineOutput::Receive(std::int32_t n) {
-    if (n < 0) return;
+    // No text the program acts on is this long; the library would write n + 1 bytes, so none is fetched.
+    constexpr std::int32_t LongestText = 1 << 16;
+    if (n < 0 || n > LongestText) return;
     std::string buffer(std::size_t(n) + 1, ' ');
     link_.ReadEngineText(buffer);
     // The library writes a terminating zero; a shorter text ends there.
