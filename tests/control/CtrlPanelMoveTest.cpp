@@ -1,0 +1,254 @@
+// The user's moves and the engine's moves through the whole program, with the
+// real engine library's rules and the test standing in for the engine's texts.
+#include "control/Levels.h"
+#include "core/Fen.h"
+#include "main_window/MenuTable.h"
+#include "tests/control/ControlTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace varnix::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Files and rows of the squares used below (row 1 is rank 8).
+constexpr int A = 1, C = 3, D = 4, E = 5, F = 6, G = 7;
+
+TEST(StartUp, QueuesSkillPonderAndNewInThatOrder) {
+    RulesBoard t;
+    EXPECT_EQ(QueuedLines(t.board->Link()), (Lines{"skill 100", "ponder on", "new"}));
+    EXPECT_TRUE(t.platform.MenuChecked("Level 7 - 1 sec"));
+    EXPECT_EQ(t.platform.Caption(), ProgramTitle);
+    EXPECT_TRUE(t.platform.MenuEnabled("Move now"));
+    EXPECT_FALSE(t.platform.MenuEnabled("Stop thinking"));
+    EXPECT_FALSE(t.platform.ControlVisible(AboutPanel));
+}
+
+TEST(NewGame, AsBlackQueuesNewClocksAndGoAndTurnsTheBoard) {
+    RulesBoard t;
+    const auto mark = t.Mark();
+    t.Menu("New Game as Black");
+    EXPECT_EQ(t.SentSince(mark), (Lines{"new", "whitetime 10000", "blacktime 10000", "go"}));
+    EXPECT_TRUE(t.board->View().BoardFlipped());
+    EXPECT_FALSE(t.board->Player().UserPlaysWhite);
+    EXPECT_TRUE(t.platform.MenuEnabled("Stop thinking"));
+}
+
+TEST(NewGame, WhileTheEngineThinksInterruptsAndResendsBeforeTheNextGo) {
+    RulesBoard t;
+    t.Menu("Move now");
+    const auto mark = t.Mark();
+    t.Menu("New Game as Black");
+    const Lines sent = t.SentSince(mark);
+    ASSERT_EQ(sent.size(), 7u);
+    EXPECT_EQ(sent[0], "force");
+    EXPECT_EQ(sent[1], "setboard " + StandardStartFen);
+    EXPECT_EQ(sent[2], "white");
+    EXPECT_EQ(sent[3], "movenumber 0");
+    EXPECT_EQ(sent[6], "go");
+}
+
+TEST(UserMove, DragSendsClocksAndMoveRecordsWithoutAnimationAndHandsOverTheTurn) {
+    RulesBoard t;
+    const auto mark = t.Mark();
+    t.Drag(E, 7, E, 5);
+    EXPECT_EQ(t.SentSince(mark), (Lines{"whitetime 10000", "blacktime 10000", "e4"}));
+    EXPECT_EQ(t.Recorded(1), "e4");
+    EXPECT_EQ(PieceAt(t.Shown(), E, 5), WhitePawn);
+    EXPECT_EQ(t.Shown().BlackToMove, FlagTrue);
+    EXPECT_TRUE(t.board->Link().Flags().EngineThinking);
+    // Only the animation puts the selection's second square on the destination.
+    EXPECT_EQ(t.board->Selection().mfx2, 0);
+    EXPECT_EQ(t.board->Selection().pieceMov, 0);
+    EXPECT_EQ(t.board->View().LastMoveFile, E);
+    EXPECT_NE(t.platform.Caption().find("e4"), std::string::npos);
+}
+
+TEST(UserMove, ClickClickPlaysAndAnimates) {
+    RulesBoard t;
+    t.ClickClick(G, 8, F, 6);
+    EXPECT_EQ(t.Recorded(1), "Nf3");
+    EXPECT_EQ(t.board->Selection().mfx2, F);
+    EXPECT_EQ(t.board->Selection().mfy2, 6);
+}
+
+TEST(UserMove, IllegalDestinationKeepsTheSelection) {
+    RulesBoard t;
+    const auto mark = t.Mark();
+    t.ClickClick(E, 7, E, 4);
+    EXPECT_EQ(t.board->Record().State().MaxPly, 0);
+    EXPECT_TRUE(t.SentSince(mark).empty());
+    EXPECT_EQ(t.board->Selection().mfx, E);
+    EXPECT_EQ(t.board->Selection().mfy, 7);
+}
+
+TEST(UserMove, PressesAreIgnoredOnTheEnginesTurnWhileItThinksAndAfterTheEnd) {
+    {
+        RulesBoard t;
+        t.Menu("New Game as Black"); // White, the engine, is to move
+        t.Press(E, 2);
+        EXPECT_EQ(t.board->Selection().mfx, 0);
+    }
+    {
+        RulesBoard t;
+        t.Menu("Move now"); // the engine thinks on the user's turn
+        t.Press(E, 7);
+        EXPECT_EQ(t.board->Selection().mfx, E);
+        EXPECT_EQ(t.board->Selection().pieceMov, 0) << "no drag while the engine thinks";
+        t.Press(E, 5);
+        EXPECT_EQ(t.board->Record().State().MaxPly, 0);
+    }
+    {
+        RulesBoard t;
+        t.board->Output().Interpret("0-1 {Black mates}");
+        t.Press(E, 7);
+        EXPECT_EQ(t.board->Selection().mfx, 0);
+    }
+}
+
+TEST(UserMove, RightPressDropsTheSelectionExceptOverTheLeftAndTopStrips) {
+    RulesBoard t;
+    t.Press(E, 7);
+    t.Release(E, 7);
+    ASSERT_EQ(t.board->Selection().mfx, E);
+    t.Send(BoardEvent(InputEvent::Kind::MouseDown, 10, 200, 2));
+    EXPECT_EQ(t.board->Selection().mfx, E);
+    t.Send(BoardEvent(InputEvent::Kind::MouseDown, 200, 10, 2));
+    EXPECT_EQ(t.board->Selection().mfx, E);
+    t.Send(BoardEvent(InputEvent::Kind::MouseDown, 100, 200, 2));
+    EXPECT_EQ(t.board->Selection().mfx, 0);
+}
+
+TEST(UserMove, PromotionFollowsTheChosenPiece) {
+    const struct {
+        const char* menu;
+        std::uint8_t piece;
+    } cases[] = {{"Knight", WhiteKnight}, {"Bishop", WhiteBishop}, {"Rook", WhiteRook}, {"Queen", WhiteQueen}};
+    for (const auto& c : cases) {
+        RulesBoard t;
+        FenToPosition("k7/4P3/8/8/8/8/8/4K3 w - - 0 1", t.board->Record().State().CurrentPosition);
+        t.Menu(c.menu);
+        t.ClickClick(E, 2, E, 1);
+        EXPECT_EQ(PieceAt(t.Shown(), E, 1), c.piece) << c.menu;
+        EXPECT_TRUE(t.platform.MenuChecked(c.menu)) << c.menu;
+    }
+}
+
+TEST(UserMove, CastlingIsChosenByTheKingsDestinationFile) {
+    const struct {
+        const char* name;
+        const char* fen;
+        int toFile, toRow;
+        const char* recorded; // "" when no move may be made
+    } cases[] = {
+        {"g1", "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", G, 8, "O-O"},
+        {"g8 alike", "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", G, 1, "O-O"},
+        {"c1", "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", C, 8, "O-O-O"},
+        {"no rights", "r3k2r/8/8/8/8/8/8/R3K2R w - - 0 1", G, 8, ""},
+    };
+    for (const auto& c : cases) {
+        RulesBoard t;
+        FenToPosition(c.fen, t.board->Record().State().CurrentPosition);
+        t.Drag(E, 8, c.toFile, c.toRow);
+        EXPECT_EQ(t.Recorded(1), c.recorded) << c.name;
+        if (*c.recorded == '\0') continue;
+        EXPECT_EQ(PieceAt(t.Shown(), c.toFile, 8), WhiteKing) << c.name;
+        EXPECT_EQ(t.board->View().LastMoveFile, c.toFile) << c.name;
+        EXPECT_EQ(t.board->View().LastMoveRow, 8) << c.name;
+    }
+}
+
+TEST(EngineMove, IsCheckedAgainstTheMoveNumberThenRecordedMadeAndShown) {
+    const struct {
+        const char* line;
+        bool played;
+    } cases[] = {
+        {"move (1): e5 \n", true},
+        {"move (2): e5 \n", false},
+        {"move (x): e5 \n", false},
+        {"move (1): e5\n", false}, // no space after the move
+        {"move (1): Ke7 \n", false}, // not a legal move here
+    };
+    for (const auto& c : cases) {
+        RulesBoard t;
+        t.Drag(E, 7, E, 5);
+        t.EngineSays(c.line);
+        EXPECT_FALSE(t.board->Link().Flags().EngineThinking) << c.line;
+        EXPECT_EQ(t.board->Record().State().MaxPly, c.played ? 2 : 1) << c.line;
+        if (!c.played) continue;
+        EXPECT_EQ(t.Recorded(2), "e5");
+        EXPECT_EQ(PieceAt(t.Shown(), E, 4), BlackPawn);
+        EXPECT_EQ(t.Shown().BlackToMove, FlagFalse);
+        EXPECT_EQ(t.board->View().LastMoveFile, E);
+        EXPECT_EQ(t.board->View().LastMoveRow, 4);
+        EXPECT_NE(t.platform.Caption().find("e5"), std::string::npos);
+    }
+}
+
+TEST(EngineMove, AMoveLineWithoutTheBelTextBeforeItIsIgnored) {
+    RulesBoard t;
+    t.Drag(E, 7, E, 5);
+    t.board->Output().Interpret("move (1): e5 \n");
+    EXPECT_EQ(t.board->Record().State().MaxPly, 1);
+}
+
+TEST(EngineMove, IsDiscardedAfterAnInterruptionAndIgnoredAfterTheEnd) {
+    RulesBoard t;
+    t.Drag(E, 7, E, 5);
+    t.Menu("Back up one move"); // interrupts the search the move belongs to
+    EXPECT_EQ(QueuedLines(t.board->Link()).back(), "force");
+    t.EngineSays("move (1): e5 \n");
+    EXPECT_EQ(t.board->Record().State().MaxPly, 1);
+    EXPECT_FALSE(t.board->Link().Flags().DiscardEngineMove);
+
+    RulesBoard ended;
+    ended.Drag(E, 7, E, 5);
+    ended.board->Output().Interpret("1/2-1/2 {stalemate}");
+    ended.EngineSays("move (1): e5 \n");
+    EXPECT_EQ(ended.board->Record().State().MaxPly, 1);
+    EXPECT_EQ(ended.platform.ModalWindowsShown(), 1);
+}
+
+TEST(EngineMove, MoveNowOnTheUsersTurnIsAnsweredByTheEngine) {
+    RulesBoard t;
+    t.Send(NamedEvent(InputEvent::Kind::Click, "poke4"));
+    EXPECT_TRUE(t.platform.MenuChecked("Move now"));
+    const auto mark = t.Mark();
+    t.EngineSays("move (1): e4 \n");
+    EXPECT_EQ(t.Recorded(1), "e4");
+    EXPECT_EQ(t.SentSince(mark), (Lines{"whitetime 10000", "blacktime 10000", "go"}));
+    EXPECT_TRUE(t.board->Link().Flags().EngineThinking);
+    t.EngineSays("move (1): e5 \n");
+    EXPECT_EQ(t.Recorded(2), "e5");
+    EXPECT_FALSE(t.board->Link().Flags().EngineThinking) << "the user's turn again";
+}
+
+TEST(Strength, ChosenLevelIsStoredSentAndUsedForTheClocks) {
+    RulesBoard t;
+    const auto mark = t.Mark();
+    t.Menu("Level 3 - 0.5 sec");
+    EXPECT_EQ(t.platform.GetSetting(SettingsApp, SettingsSection, SettingsLevelKey, ""), "2");
+    EXPECT_TRUE(t.platform.MenuChecked("Level 3 - 0.5 sec"));
+    EXPECT_FALSE(t.platform.MenuChecked("Level 7 - 1 sec"));
+    t.Menu("Move now");
+    EXPECT_EQ(t.SentSince(mark), (Lines{"skill 30", "ponder on", "whitetime 5000", "blacktime 5000", "go"}));
+}
+
+TEST(Reentry, PressesAndStepsDuringAMoveOrAStepDoNothing) {
+    RulesBoard t;
+    bool injected = false;
+    t.platform.SetProcessHook([&] {
+        if (injected || !t.board->Panel().MoveInProgress()) return;
+        injected = true;
+        t.platform.QueueEvent(MenuEvent("Back up one move"));
+        t.platform.QueueEvent(BoardEvent(InputEvent::Kind::MouseDown, SquareX(D, false), SquareY(7, false)));
+    });
+    t.ClickClick(E, 7, E, 5);
+    EXPECT_TRUE(injected);
+    EXPECT_EQ(t.board->Record().State().PlyCount, 1);
+    EXPECT_EQ(t.Recorded(1), "e4");
+}
+
+} // namespace
+} // namespace varnix::test

@@ -1,0 +1,145 @@
+// The output interpreter fed with recorded engine texts: what each form does,
+// and in which order.
+#include "engine_link/EngineOutput.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace varnix {
+namespace {
+
+class RecordingActions : public EngineOutputActions {
+public:
+    bool GameEnded() const override { return ended; }
+    void EndGame() override {
+        ended = true;
+        log.push_back("end");
+    }
+    std::int16_t PlyCount() const override { return ply; }
+    void PlayEngineMove(std::string_view moveText) override { log.push_back("move " + std::string(moveText)); }
+    void ShowMessage(const std::string& prompt) override { log.push_back(prompt); }
+
+    bool ended = false;
+    std::int16_t ply = 1;
+    std::vector<std::string> log;
+};
+
+struct Interpreter : ::testing::Test {
+    HeadlessPlatform platform;
+    RecordCalls calls;
+    GameState game;
+    EngineSettings settings;
+    EngineLink link{platform, calls, game, settings};
+    RecordingActions actions;
+    EngineOutput output{platform, link, actions};
+};
+
+TEST(MoveLineReading, TakesTheNumberAndTheMoveBetweenTheLastSpaces) {
+    const struct {
+        const char* text;
+        bool isMoveLine;
+        long number;
+        const char* move;
+    } cases[] = {
+        {"move (1): e4 \n", true, 1, "e4"},
+        {"move (12): Nbd2+ \n", true, 12, "Nbd2+"},
+        {"move (3): O-O-O ", true, 3, "O-O-O"},
+        {"move (3): e4\n", true, 3, ""},
+        {"move (3): e4 \r\n", true, 3, ""},
+        {"(a): e4 \n", true, -1, "e4"},
+        {"): ", true, -1, ""},
+        {"move 3: e4 \n", false, 0, ""},
+        {"", false, 0, ""},
+    };
+    for (const auto& c : cases) {
+        MoveLine line;
+        ASSERT_EQ(ReadMoveLine(c.text, line), c.isMoveLine) << c.text;
+        if (!c.isMoveLine) continue;
+        EXPECT_EQ(line.Number, c.number) << c.text;
+        EXPECT_EQ(line.Move, c.move) << c.text;
+    }
+}
+
+TEST_F(Interpreter, StalemateAndMateShowTheirMessagesInOrder) {
+    output.Interpret("1/2-1/2 {stalemate} 0-1 {Black mates}");
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"end", "Stalemate!", "end", "Checkmate!"}));
+    actions.log.clear();
+    output.Interpret("1-0 {White mates}");
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"end", "Checkmate!"}));
+}
+
+TEST_F(Interpreter, MateEndsTheThinkingStalemateDoesNot) {
+    link.ThinkingStarted();
+    output.Interpret("1/2-1/2 {stalemate}");
+    EXPECT_TRUE(link.Flags().EngineThinking);
+    output.Interpret("0-1 {Black mates}");
+    EXPECT_FALSE(link.Flags().EngineThinking);
+}
+
+TEST_F(Interpreter, TheMoveComesOnlyInTheTextAfterTheBelText) {
+    output.Interpret("move (1): e5 \n");
+    EXPECT_TRUE(actions.log.empty());
+    output.Interpret("\a");
+    EXPECT_TRUE(output.MoveLineDue());
+    output.Interpret("info depth 3");
+    EXPECT_FALSE(output.MoveLineDue());
+    output.Interpret("\a");
+    output.Interpret("move (1): e5 \n");
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"move e5"}));
+    EXPECT_FALSE(output.MoveLineDue());
+}
+
+TEST_F(Interpreter, MoveNumberMustBeTheNextFullMove) {
+    const struct {
+        std::int16_t ply;
+        const char* line;
+        bool played;
+    } cases[] = {{1, "move (1): e5 \n", true},
+                 {2, "move (2): Nf3 \n", true},
+                 {2, "move (1): Nf3 \n", false},
+                 {0, "move (1): e4 \n", true}};
+    for (const auto& c : cases) {
+        actions.log.clear();
+        actions.ply = c.ply;
+        output.Interpret("\a");
+        output.Interpret(c.line);
+        EXPECT_EQ(actions.log.size(), c.played ? 1u : 0u) << c.line << " at ply " << c.ply;
+    }
+}
+
+TEST_F(Interpreter, DiscardedMoveAndAnalyzeCompleteClearTheDiscard) {
+    link.ThinkingStarted();
+    link.Flags().DiscardEngineMove = true;
+    output.Interpret("\a");
+    output.Interpret("move (1): e5 \n");
+    EXPECT_TRUE(actions.log.empty());
+    EXPECT_FALSE(link.Flags().DiscardEngineMove);
+    EXPECT_FALSE(link.Flags().EngineThinking);
+
+    link.Flags().DiscardEngineMove = true;
+    output.Interpret("analyze complete");
+    EXPECT_FALSE(link.Flags().DiscardEngineMove);
+    output.Interpret("\a");
+    output.Interpret("move (1): e5 \n");
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"move e5"}));
+}
+
+TEST_F(Interpreter, DrawClaimInterruptsOnceAndKeepsThinking) {
+    link.ThinkingStarted();
+    output.Interpret("1/2-1/2 {claim a draw: threefold repetition}");
+    output.Interpret("I offer a draw");
+    EXPECT_EQ(link.Queue().Text(), "force\n");
+    EXPECT_TRUE(link.Flags().EngineThinking);
+    EXPECT_FALSE(platform.MenuEnabled("Stop thinking"));
+    EXPECT_TRUE(actions.log.empty());
+}
+
+TEST_F(Interpreter, MoveAfterTheEndIsIgnored) {
+    actions.ended = true;
+    output.Interpret("\a");
+    output.Interpret("move (1): e5 \n");
+    EXPECT_TRUE(actions.log.empty());
+}
+
+} // namespace
+} // namespace varnix
