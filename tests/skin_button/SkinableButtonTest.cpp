@@ -36,6 +36,14 @@ InputEvent Mouse(InputEvent::Kind kind, MouseButton which, int x = 5, int y = 5)
     return e;
 }
 
+void Press(ctrl_SkinableButton& button) { button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left)); }
+void Release(ctrl_SkinableButton& button) { button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left)); }
+
+void PressAndRelease(ctrl_SkinableButton& button) {
+    Press(button);
+    Release(button);
+}
+
 struct TilingCase {
     const char* name;
     double widthTwips;
@@ -75,15 +83,21 @@ INSTANTIATE_TEST_SUITE_P(
         TilingCase{"HalfPixelRoundsToEven", 337.5, 22, Columns(22, 6, 0, 15, 55)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SkinableButtonTest, PressedLookWhileHeldThenClickOnReleaseAnywhere) {
+// An 81-pixel button on the numbered strip that counts its clicks.
+class SkinableButtonMouseTest : public testing::Test {
+protected:
+    SkinableButtonMouseTest() { button.Click = [this] { ++clicks; }; }
     ctrl_SkinableButton button = Button(1215);
     int clicks = 0;
+};
+
+TEST_F(SkinableButtonMouseTest, PressedLookWhileHeldThenClickOnReleaseAnywhere) {
     button.Click = [&] {
         ++clicks;
         EXPECT_FALSE(button.Enabled());
         EXPECT_EQ(SourceColumn(button.Picture(), 0), 144) << "the pressed look stays during Click";
     };
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left));
+    Press(button);
     EXPECT_EQ(button.Picture().Width(), 81);
     EXPECT_EQ(SourceColumn(button.Picture(), 0), 144);
     EXPECT_EQ(SourceColumn(button.Picture(), 15), 159);
@@ -96,53 +110,41 @@ TEST(SkinableButtonTest, PressedLookWhileHeldThenClickOnReleaseAnywhere) {
     EXPECT_EQ(SourceColumn(button.Picture(), 0), 0);
 }
 
-TEST(SkinableButtonTest, OnlyALeftPressFollowedByItsReleaseClicks) {
-    ctrl_SkinableButton button = Button(1215);
-    int clicks = 0;
-    button.Click = [&] { ++clicks; };
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left));
+TEST_F(SkinableButtonMouseTest, OnlyALeftPressFollowedByItsReleaseClicks) {
+    Release(button);
     button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Right));
     EXPECT_EQ(SourceColumn(button.Picture(), 0), 0);
     button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Right));
     EXPECT_EQ(clicks, 0);
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left));
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left));
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left));
+    PressAndRelease(button);
+    Release(button);
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(SkinableButtonTest, NoSecondClickWhileClickRuns) {
-    ctrl_SkinableButton button = Button(1215);
-    int clicks = 0;
+TEST_F(SkinableButtonMouseTest, NoSecondClickWhileClickRuns) {
     button.Click = [&] {
         ++clicks;
-        button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left));
-        button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left));
+        PressAndRelease(button);
     };
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left));
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left));
+    PressAndRelease(button);
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(SkinableButtonTest, DisabledKeepsItsLookAndNeverClicks) {
-    ctrl_SkinableButton button = Button(1215);
-    int clicks = 0;
-    button.Click = [&] { ++clicks; };
+TEST_F(SkinableButtonMouseTest, DisabledKeepsItsLookAndNeverClicks) {
     button.SetEnabled(false);
     const Surface before = button.Picture();
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left));
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left));
+    PressAndRelease(button);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(button.Picture().Pixels(), before.Pixels());
 
     // Disabling while held keeps the pressed look, and the release that follows re-enabling is no click.
     button.SetEnabled(true);
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left));
+    Press(button);
     button.SetEnabled(false);
     EXPECT_EQ(SourceColumn(button.Picture(), 0), 144);
     button.SetEnabled(true);
     EXPECT_EQ(SourceColumn(button.Picture(), 0), 0);
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left));
+    Release(button);
     EXPECT_EQ(clicks, 0);
 }
 
@@ -170,7 +172,7 @@ TEST(SkinableButtonTest, CaptionMovesDownOnePixelWhenPressedAndGreysWhenDisabled
     button.SetEnabled(true);
     EXPECT_EQ(button.Picture().Pixels(), enabled.Pixels());
 
-    button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left));
+    Press(button);
     EXPECT_EQ(CaptionTop(button.Picture(), face), normalTop + 1);
 }
 
