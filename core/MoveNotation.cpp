@@ -70,7 +70,7 @@ std::string LongTextToShort(const RecordCalls& calls, const Position& position, 
     const bool capture = longText.find('x') != std::string_view::npos;
     const std::string captureSign = capture ? "x" : "";
 
-    if (piece == WhitePawn || piece == BlackPawn) {
+    if (IsPawn(piece)) {
         std::string suffix;
         if (longText.find('=') != std::string_view::npos) {
             if (!IsPromotionCode(move.Promote)) return unchanged;

@@ -3,6 +3,8 @@
 #include "core/MoveNotation.h"
 #include "core/NotationText.h"
 
+#include <utility>
+
 namespace varnix {
 
 namespace {
@@ -30,8 +32,6 @@ std::uint8_t PromotionCode(char letter, bool black) {
     if (kind == 0) return 0;
     return std::uint8_t(kind + (black ? 6 : 0));
 }
-
-bool IsPawn(std::uint8_t code) { return code == WhitePawn || code == BlackPawn; }
 
 // "ed": a capture named by its files. White takes the last match in the
 // library's list, Black the first.

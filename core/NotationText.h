@@ -36,6 +36,8 @@ constexpr int FileOf(char c) { return PositionIn(FileLetters, c); }
 // The row of a rank digit 1..8; 9, which is off the board, for any other character.
 constexpr int RowOfRank(char c) { return 9 - PositionIn(RankDigits, c); }
 
+constexpr bool IsPawn(std::uint8_t code) { return code == WhitePawn || code == BlackPawn; }
+
 // The result and placeholder texts that stand in the record instead of moves.
 // "*" is not among them: the reader takes it for a move text.
 bool IsResultOrPlaceholder(std::string_view text);

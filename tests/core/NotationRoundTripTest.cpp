@@ -1,0 +1,145 @@
+// Every legal move of many positions reached by random play, written in the
+// short form and in the usual written variants of it, must read back to a
+// move that the engine library turns into the same position.
+#include "core/MoveNotation.h"
+#include "core/MoveTextReader.h"
+#include "core/GameState.h"
+
+#include "NotationTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace varnix {
+namespace {
+
+using testing::EngineCalls;
+using testing::FromFen;
+
+// Start points rich in what breaks notation: castling both ways, en passant,
+// promotions with capture, several queens, rooks and knights on shared lines.
+const char* const Seeds[] = {
+    StandardStartFen.c_str(),
+    "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
+    "n1n5/PPPk4/8/8/8/8/4Kppp/5N1N b - - 0 1",
+    "Q6Q/8/8/2k5/8/8/8/Q3K2Q w - - 0 1",
+    "4k3/1r5r/8/2N1N3/8/2N1N3/8/R3K2R w KQ - 0 1",
+    "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1",
+};
+constexpr int GamesPerSeed = 6;
+constexpr int PliesPerGame = 50;
+
+struct Variant {
+    const char* name;
+    std::string (*write)(const std::string& shortText);
+};
+
+std::string Annotated(const std::string& s) { return s + "!?"; }
+std::string Checked(const std::string& s) { return s + "+"; }
+
+std::string ColonForCapture(const std::string& s) {
+    std::string t = s;
+    if (const auto x = t.find('x'); x != std::string::npos) t[x] = ':';
+    return t;
+}
+
+std::string LocalLetter(const std::string& s) {
+    static const std::string english = "NBRQ";
+    static const std::string local = "ZLTD";
+    std::string t = s;
+    if (const auto at = english.find(t[0]); at != std::string::npos) t[0] = local[at];
+    return t;
+}
+
+std::string PromotionWithoutSign(const std::string& s) {
+    std::string t = s;
+    if (const auto eq = t.find('='); eq != std::string::npos) t.erase(eq, 1);
+    return t;
+}
+
+// exd5 as ed5; other texts unchanged.
+std::string AbbreviatedPawnCapture(const std::string& s) {
+    if (s.size() > 1 && s[0] >= 'a' && s[0] <= 'h' && s[1] == 'x') return s.substr(0, 1) + s.substr(2);
+    return s;
+}
+
+std::string ZerosForCastling(const std::string& s) {
+    if (s == "O-O") return "0-0";
+    if (s == "O-O-O") return "0-0-0";
+    return s;
+}
+
+const Variant Variants[] = {
+    {"short form", [](const std::string& s) { return s; }},
+    {"annotated", Annotated},
+    {"checked", Checked},
+    {"colon for capture", ColonForCapture},
+    {"local letter", LocalLetter},
+    {"promotion without =", PromotionWithoutSign},
+    {"abbreviated pawn capture", AbbreviatedPawnCapture},
+    {"zeros for castling", ZerosForCastling},
+};
+
+Position After(const RecordCalls& calls, Position p, const Move& m) {
+    calls.MakeMove(p, m);
+    return p;
+}
+
+bool SamePosition(const Position& a, const Position& b) { return std::memcmp(&a, &b, sizeof(Position)) == 0; }
+
+// Checks every legal move of one position; returns how many were checked.
+int CheckPosition(const RecordCalls& calls, const Position& p) {
+    MoveTextReader reader;
+    const MoveList legal = calls.GetLegalMoves(p, p.BlackToMove);
+    std::set<std::string> shortForms;
+    for (int i = 0; i < legal.Count; ++i) {
+        const Move& m = legal.Entries[i];
+        const Position expected = After(calls, p, m);
+        const std::string longText = MoveToLongText(p, m);
+        const std::string shortText = LongTextToShort(calls, p, longText, p.BlackToMove);
+        const std::string where = PositionToFen(p) + " move " + longText + " short " + shortText;
+        EXPECT_EQ(shortText.find_first_of("+#"), std::string::npos) << where;
+        EXPECT_TRUE(shortForms.insert(shortText).second) << "shared short form: " << where;
+        for (const Variant& v : Variants) {
+            const std::string written = v.write(shortText);
+            const std::string read = reader.ReadMoveText(calls, p, written, p.BlackToMove);
+            EXPECT_FALSE(reader.MoveTextFailed()) << v.name << " " << written << ": " << where;
+            const Position got = After(calls, p, LongTextToMove(p, read));
+            EXPECT_TRUE(SamePosition(got, expected))
+                << v.name << " " << written << " read as " << read << ": " << where;
+        }
+    }
+    return legal.Count;
+}
+
+TEST(NotationRoundTrip, EveryLegalMoveReadsBackToTheSamePosition) {
+    const RecordCalls calls = EngineCalls();
+    std::mt19937 random(20240611);
+    int positions = 0;
+    int moves = 0;
+    for (const char* seed : Seeds) {
+        for (int game = 0; game < GamesPerSeed && !HasFailure(); ++game) {
+            Position p = FromFen(seed);
+            for (int ply = 0; ply < PliesPerGame && !HasFailure(); ++ply) {
+                const int checked = CheckPosition(calls, p);
+                if (checked == 0) break;
+                ++positions;
+                moves += checked;
+                const MoveList legal = calls.GetLegalMoves(p, p.BlackToMove);
+                p = After(calls, p, legal.Entries[random() % legal.Count]);
+                p.BlackToMove = p.BlackToMove != 0 ? FlagFalse : FlagTrue;
+            }
+        }
+    }
+    EXPECT_GT(positions, 1000);
+    RecordProperty("positions", positions);
+    RecordProperty("moves", moves);
+}
+
+} // namespace
+} // namespace varnix
