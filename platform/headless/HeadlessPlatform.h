@@ -107,6 +107,10 @@ public:
     void SetBounds(int x, int y, int width, int height) override;
     int X() const override { return x_; }
     int Y() const override { return y_; }
+    void SetTitle(const std::string& title) override { title_ = title; }
+    // A fixed screen, so that layouts that depend on it are the same everywhere.
+    ScreenArea Screen() const override { return {0, 0, 1280, 1024}; }
+    void SetTooltips(const std::vector<TooltipArea>& areas) override { tooltips_ = areas; }
     void SetShape(const std::vector<RowSpan>& spans) override { shape_ = spans; }
     void SetContent(const Surface& picture) override { content_ = picture; }
     void SetEventHandler(std::function<void(const InputEvent&)> handler) override { handler_ = std::move(handler); }
@@ -116,6 +120,8 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool IsOpen() const { return open_; }
+    const std::string& Title() const { return title_; }
+    const std::vector<TooltipArea>& Tooltips() const { return tooltips_; }
     const std::vector<RowSpan>& Shape() const { return shape_; }
     const Surface& Content() const { return content_; }
 
@@ -124,6 +130,8 @@ private:
     HeadlessPlatform& platform_;
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
     bool open_ = false;
+    std::string title_;
+    std::vector<TooltipArea> tooltips_;
     std::vector<RowSpan> shape_;
     Surface content_;
     std::function<void(const InputEvent&)> handler_;

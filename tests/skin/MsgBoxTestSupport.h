@@ -1,0 +1,93 @@
+// Shared by the message box tests: a headless platform with a context, the
+// layout of the box a test is about to answer, and events aimed at its controls.
+#pragma once
+
+#include "platform/headless/HeadlessPlatform.h"
+#include "skin/ClsMain.h"
+#include "skin/MsgBoxLayout.h"
+#include "skin/SkinFont.h"
+
+#include <memory>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace varnix {
+
+struct MsgBoxRig {
+    HeadlessPlatform platform;
+    MsgBoxContext context{platform, SharedSkin()};
+
+    // Made once for all tests: opening the fonts is the slow part of a box.
+    static std::shared_ptr<const SkinResources> SharedSkin() {
+        static const auto skin = std::make_shared<const SkinResources>();
+        return skin;
+    }
+
+    // Where the controls of a box with this prompt (without its two leading spaces) will be.
+    static FrmMsgControls Message(int buttons, const std::string& prompt = "Hi") {
+        FrmMsgControls form;
+        form.prompt.text = "  " + prompt;
+        LayoutMessageBox(form, buttons, 1280 * 3 / 4, SharedSkin()->text);
+        return form;
+    }
+    static FrmMsgControls Input(const std::string& prompt = "Hi") {
+        FrmMsgControls form;
+        form.prompt.text = "  " + prompt;
+        LayoutInputBox(form, 1280 / 2, SharedSkin()->text);
+        return form;
+    }
+
+    static InputEvent Mouse(InputEvent::Kind kind, int x, int y, int buttons = int(MouseButton::Left)) {
+        InputEvent e;
+        e.kind = kind;
+        e.x = x;
+        e.y = y;
+        e.button = buttons;
+        return e;
+    }
+    static InputEvent Key(int key) {
+        InputEvent e;
+        e.kind = InputEvent::Kind::KeyDown;
+        e.key = key;
+        return e;
+    }
+    static PixelRect At(const FrmMsgImage& image) { return ImageRect(image); }
+
+    void MoveOver(const FrmMsgImage& image, int buttons = 0) {
+        const PixelRect r = At(image);
+        platform.QueueEvent(Mouse(InputEvent::Kind::MouseMove, r.x + r.width / 2, r.y + r.height / 2, buttons));
+    }
+    void Press(const FrmMsgImage& image) {
+        const PixelRect r = At(image);
+        platform.QueueEvent(Mouse(InputEvent::Kind::MouseDown, r.x + r.width / 2, r.y + r.height / 2));
+    }
+    void Release(const FrmMsgImage& image) {
+        const PixelRect r = At(image);
+        platform.QueueEvent(Mouse(InputEvent::Kind::MouseUp, r.x + r.width / 2, r.y + r.height / 2));
+    }
+    void Click(const FrmMsgImage& image) {
+        Press(image);
+        Release(image);
+    }
+    void Type(const std::string& text) {
+        for (char c : text) platform.QueueEvent(Key(c));
+    }
+
+    // Each time the open box runs out of events the next step runs; when none
+    // is left the box is abandoned.
+    void Script(std::vector<std::function<void(HeadlessModalWindow&)>> steps) {
+        steps_ = std::move(steps);
+        next_ = 0;
+        platform.SetModalIdleHook([this](HeadlessModalWindow& window) {
+            if (next_ < steps_.size()) steps_[next_++](window);
+        });
+    }
+
+private:
+    std::vector<std::function<void(HeadlessModalWindow&)>> steps_;
+    std::size_t next_ = 0;
+};
+
+} // namespace varnix

@@ -1,0 +1,315 @@
+#include "MsgBoxTestSupport.h"
+#include "skin/FrmMsgPainter.h"
+#include "skin/SkinPictures.h"
+
+#include <gtest/gtest.h>
+
+namespace varnix {
+namespace {
+
+const SkinPictures& Pictures = MsgBoxRig::SharedSkin()->pictures;
+
+// The button in the box's picture shows this look (compared inside its opaque face).
+bool ShowsLook(const Surface& content, const FrmMsgImage& button, const Sprite& look) {
+    const PixelRect r = MsgBoxRig::At(button);
+    for (const auto& [x, y] : {std::pair{4, 3}, std::pair{4, 17}, std::pair{70, 10}})
+        if (content.At(r.x + x, r.y + y) != look.colour.At(x, y)) return false;
+    return true;
+}
+
+TEST(MsgBoxWindow, IsSizedShapedAndCentredOnTheScreen) {
+    MsgBoxRig rig;
+    const FrmMsgControls form = MsgBoxRig::Message(0);
+    int width = 0, height = 0, x = 0, y = 0;
+    std::vector<RowSpan> shape;
+    rig.Script({[&](HeadlessModalWindow& window) {
+        width = window.Width();
+        height = window.Height();
+        x = window.X();
+        y = window.Y();
+        shape = window.Shape();
+        EXPECT_EQ(window.Content().Width(), width);
+        EXPECT_EQ(window.Content().Height(), height);
+    }});
+    ClsMain(rig.context).MsgBoxXP("Hi");
+    EXPECT_EQ(width, 133); // 2000 twips
+    EXPECT_EQ(height, TwipsToPixels(form.prompt.rect.height + 1415));
+    EXPECT_EQ(x, (1280 - width) / 2);
+    EXPECT_EQ(y, (1024 - height) / 2);
+    ASSERT_FALSE(shape.empty());
+    EXPECT_EQ(shape.front().y, 1);
+    EXPECT_EQ(shape.back().y, height - 1);
+    EXPECT_EQ(shape[20].x1, width);
+}
+
+TEST(MsgBoxWindow, InputBoxGoesWhereItIsToldButStaysOnTheScreen) {
+    const struct {
+        std::optional<int> x, y;
+        int left, top;
+    } cases[] = {
+        {1500, 3000, 100, 200},
+        {-4500, 3000, 0, 200},
+        {1000000, 1000000, 1280 - 360, 1024 - 110},
+        {1500, std::nullopt, 100, (1024 - 110) / 2},
+    };
+    for (const auto& c : cases) {
+        MsgBoxRig rig;
+        int left = -1, top = -1, width = 0, height = 0;
+        rig.Script({[&](HeadlessModalWindow& window) {
+            left = window.X();
+            top = window.Y();
+            width = window.Width();
+            height = window.Height();
+        }});
+        ClsMain(rig.context).InputBoxXP("Hi", "", 0, c.x, c.y);
+        ASSERT_EQ(width, 360);
+        ASSERT_EQ(height, 110);
+        EXPECT_EQ(left, c.left);
+        EXPECT_EQ(top, c.top);
+    }
+}
+
+TEST(MsgBoxWindow, EmptyTitleShowsTheProgramsName) {
+    const struct {
+        std::string title, shown;
+    } cases[] = {{"", "Varnix Chess"}, {"Game over", "Game over"}};
+    for (const auto& c : cases) {
+        MsgBoxRig rig;
+        std::string title;
+        std::vector<TooltipArea> tips;
+        rig.Script({[&](HeadlessModalWindow& window) {
+            title = window.Title();
+            tips = window.Tooltips();
+        }});
+        ClsMain(rig.context).MsgBoxXP("Hi", c.title, 2);
+        EXPECT_EQ(title, c.shown);
+        ASSERT_EQ(tips.size(), 4u);
+        EXPECT_EQ(tips[0].text, "Close");
+        for (std::size_t i = 1; i < tips.size(); ++i) EXPECT_EQ(tips[i].text, c.shown);
+    }
+}
+
+TEST(MsgBoxWindow, CloseButtonHasNoTipWhereItIsHidden) {
+    MsgBoxRig rig;
+    std::vector<TooltipArea> tips;
+    rig.Script({[&](HeadlessModalWindow& window) { tips = window.Tooltips(); }});
+    ClsMain(rig.context).MsgBoxXP("Hi", "", 1);
+    ASSERT_EQ(tips.size(), 3u);
+    for (const TooltipArea& tip : tips) EXPECT_NE(tip.text, "Close");
+}
+
+TEST(MsgBoxWindow, ButtonsLightUpUnderTheMouseAndLookPressedWhileHeld) {
+    MsgBoxRig rig;
+    const FrmMsgControls form = MsgBoxRig::Message(2);
+    const Sprite& normal = Pictures.Button(ButtonLook::Normal);
+    const Sprite& over = Pictures.Button(ButtonLook::Over);
+    const Sprite& pressed = Pictures.Button(ButtonLook::Pressed);
+    rig.Script({
+        [&](HeadlessModalWindow& w) {
+            EXPECT_TRUE(ShowsLook(w.Content(), form.ok, normal));
+            EXPECT_TRUE(ShowsLook(w.Content(), form.cancel, normal));
+            rig.MoveOver(form.ok);
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_TRUE(ShowsLook(w.Content(), form.ok, over));
+            rig.MoveOver(form.no);
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_TRUE(ShowsLook(w.Content(), form.ok, normal)) << "moving to another button puts it back";
+            EXPECT_TRUE(ShowsLook(w.Content(), form.no, over));
+            rig.MoveOver(form.titleRight);
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_TRUE(ShowsLook(w.Content(), form.no, normal));
+            rig.Press(form.cancel);
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_TRUE(ShowsLook(w.Content(), form.cancel, pressed));
+            rig.MoveOver(form.cancel, int(MouseButton::Left));
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_TRUE(ShowsLook(w.Content(), form.cancel, pressed)) << "held: stays pressed under the mouse";
+            rig.MoveOver(form.title, int(MouseButton::Left));
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_TRUE(ShowsLook(w.Content(), form.cancel, pressed)) << "held: stays pressed off the button";
+            rig.Release(form.titleRight);
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_TRUE(ShowsLook(w.Content(), form.cancel, normal));
+            EXPECT_TRUE(w.IsOpen());
+        },
+    });
+    EXPECT_EQ(ClsMain(rig.context).MsgBoxXP("Hi", "", 2), MsgBoxNone);
+}
+
+TEST(MsgBoxWindow, CloseButtonShowsItsThreePictures) {
+    MsgBoxRig rig;
+    const FrmMsgControls form = MsgBoxRig::Message(2);
+    const PixelRect r = MsgBoxRig::At(form.closeButton);
+    const auto centre = [&](const Surface& s) { return s.At(r.x + 6, r.y + 4); };
+    const auto look = [&](ButtonLook l) { return Pictures.Close(l).colour.At(6, 4); };
+    rig.Script({
+        [&](HeadlessModalWindow& w) {
+            EXPECT_EQ(centre(w.Content()), look(ButtonLook::Normal));
+            rig.MoveOver(form.closeButton);
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_EQ(centre(w.Content()), look(ButtonLook::Over));
+            rig.Press(form.closeButton);
+        },
+        [&](HeadlessModalWindow& w) {
+            EXPECT_EQ(centre(w.Content()), look(ButtonLook::Pressed));
+            rig.Release(form.closeButton);
+        },
+    });
+    EXPECT_EQ(ClsMain(rig.context).MsgBoxXP("Hi", "", 2), MsgBoxCancel);
+}
+
+TEST(MsgBoxWindow, DraggingTheTitleFollowsThePointerOnEverySecondEvent) {
+    MsgBoxRig rig;
+    const FrmMsgControls form = MsgBoxRig::Message(0);
+    const PixelRect title = MsgBoxRig::At(form.title);
+    const int grabX = title.x + 40, grabY = 12;
+    int startX = 0, startY = 0;
+    std::vector<std::pair<int, int>> positions;
+    // The pointer travels in screen pixels; the events carry it relative to
+    // the window as it is when each event is made.
+    const auto moveTo = [&](int dx, int dy) {
+        return [&, dx, dy](HeadlessModalWindow& w) {
+            positions.emplace_back(w.X() - startX, w.Y() - startY);
+            rig.platform.QueueEvent(MsgBoxRig::Mouse(InputEvent::Kind::MouseMove, startX + grabX + dx - w.X(),
+                                                     startY + grabY + dy - w.Y(), int(MouseButton::Left)));
+        };
+    };
+    rig.Script({
+        [&](HeadlessModalWindow& w) {
+            startX = w.X();
+            startY = w.Y();
+            rig.platform.QueueEvent(MsgBoxRig::Mouse(InputEvent::Kind::MouseDown, grabX, grabY));
+        },
+        moveTo(10, 5),
+        moveTo(14, 7),
+        moveTo(20, 10),
+        moveTo(25, 12),
+        moveTo(-30, 40),
+        [&](HeadlessModalWindow& w) {
+            positions.emplace_back(w.X() - startX, w.Y() - startY);
+            rig.platform.QueueEvent(MsgBoxRig::Mouse(InputEvent::Kind::MouseUp, grabX, grabY));
+            rig.platform.QueueEvent(MsgBoxRig::Key('o'));
+        },
+    });
+    EXPECT_EQ(ClsMain(rig.context).MsgBoxXP("Hi"), MsgBoxOk);
+    const std::vector<std::pair<int, int>> expected = {{0, 0}, {10, 5}, {10, 5}, {20, 10}, {20, 10}, {-30, 40}};
+    EXPECT_EQ(positions, expected);
+}
+
+TEST(MsgBoxWindow, CancelCaptionHasItsFirstLetterUnderlined) {
+    MsgBoxRig rig;
+    const FrmMsgControls form = MsgBoxRig::Message(2);
+    const SkinFont& font = MsgBoxRig::SharedSkin()->text;
+    Surface content;
+    rig.Script({[&](HeadlessModalWindow& w) { content = w.Content(); }});
+    ClsMain(rig.context).MsgBoxXP("Hi", "", 2);
+    const PixelRect label = ToPixels(form.cancelLabel.rect);
+    const int y = label.y + font.Ascent() + 1;
+    const int c = font.TextWidth("C");
+    for (int x = label.x; x < label.x + c; ++x) EXPECT_EQ(content.At(x, y), Rgb(0, 0, 0)) << x;
+    int blackUnderA = 0;
+    for (int x = label.x + c; x < label.x + font.TextWidth("Ca"); ++x) blackUnderA += content.At(x, y) == 0;
+    EXPECT_LT(blackUnderA, font.TextWidth("Ca") - c);
+}
+
+TEST(MsgBoxWindow, BodyIsTheBackgroundColour) {
+    MsgBoxRig rig;
+    Surface content;
+    rig.Script({[&](HeadlessModalWindow& w) { content = w.Content(); }});
+    ClsMain(rig.context).MsgBoxXP("Hi");
+    EXPECT_EQ(content.At(8, 35), Rgb(206, 206, 206));
+    EXPECT_EQ(content.At(content.Width() - 8, content.Height() - 8), Rgb(206, 206, 206));
+}
+
+TEST(MsgBoxWindow, EveryBoxStartsFromTheDesignState) {
+    MsgBoxRig rig;
+    ClsMain first(rig.context), second(rig.context);
+    first.SetCaption("Shared");
+    EXPECT_EQ(second.Caption(), "Shared") << "all objects drive the one window";
+    first.SetPrompt("Hello");
+    rig.platform.QueueEvent(MsgBoxRig::Key('o'));
+    EXPECT_EQ(first.ShowMsg(), MsgBoxOk);
+    EXPECT_EQ(second.Caption(), "Xp MsgBox");
+    EXPECT_EQ(second.Prompt(), "Store Your Text Here");
+    EXPECT_EQ(second.BackColor(), Rgb(206, 206, 206));
+}
+
+TEST(MsgBoxWindow, ByteSizedPropertiesRefuseWhatDoesNotFit) {
+    MsgBoxRig rig;
+    ClsMain box(rig.context);
+    EXPECT_EQ(box.Icon(), 3);
+    EXPECT_EQ(box.Buttons(), 0);
+    box.SetButtons(2);
+    box.SetButtons(256);
+    box.SetIcon(-1);
+    EXPECT_EQ(box.Buttons(), 2);
+    EXPECT_EQ(box.Icon(), 3);
+    box.SetYesButtonCaptionColor(Rgb(1, 2, 3));
+    EXPECT_EQ(box.OkButtonCaptionColor(), Rgb(1, 2, 3));
+}
+
+TEST(MsgBoxWindow, IconChoiceFollowsTheIconCode) {
+    const SkinResources& skin = *MsgBoxRig::SharedSkin();
+    const Sprite picture(Surface(4, 4, Rgb(9, 200, 9)));
+    const auto shown = [&](int msgIcon, bool useIcon) {
+        MsgBoxRig rig;
+        Surface content;
+        rig.Script({[&](HeadlessModalWindow& w) { content = w.Content(); }});
+        ClsMain(rig.context).MsgBoxXP("Hi", "", 0, msgIcon, useIcon, picture);
+        return content;
+    };
+    const Surface none = shown(0, false);
+    const PixelRect at = ImageRect(FrmMsgControls{}.icon);
+    const struct {
+        int msgIcon;
+        bool useIcon;
+        const Sprite* expected;
+    } cases[] = {
+        {1, false, &skin.Icon(MsgIconKind::Critical)},
+        {2, false, &skin.Icon(MsgIconKind::Exclamation)},
+        {3, false, &skin.Icon(MsgIconKind::Information)},
+        {4, false, &skin.Icon(MsgIconKind::Question)},
+        {7, false, &skin.Icon(MsgIconKind::Information)}, // the design icon stays
+        {2, true, &picture},
+    };
+    for (const auto& c : cases) {
+        Surface expected = none;
+        DrawSprite(expected, at, *c.expected);
+        const Surface content = shown(c.msgIcon, c.useIcon);
+        int differing = 0;
+        for (int y = at.y; y < at.y + at.height; ++y)
+            for (int x = at.x; x < at.x + at.width; ++x) differing += content.At(x, y) != expected.At(x, y);
+        EXPECT_EQ(differing, 0) << c.msgIcon;
+    }
+}
+
+// The engine's output callback runs inside "process pending events"; a box
+// opened there takes its answer and leaves the rest of the events alone.
+TEST(MsgBoxWindow, BoxOpenedWhileEventsAreProcessedWorks) {
+    MsgBoxRig rig;
+    int answer = -1, mainEvents = 0;
+    bool opened = false;
+    rig.platform.SetEventHandler([&](const InputEvent&) { ++mainEvents; });
+    rig.platform.SetProcessHook([&] {
+        if (opened) return;
+        opened = true;
+        answer = ClsMain(rig.context).MsgBoxXP("Checkmate", "", 0, 2);
+    });
+    rig.platform.QueueEvent(MsgBoxRig::Key('o'));
+    rig.platform.ProcessPendingEvents();
+    rig.platform.QueueEvent(MsgBoxRig::Key('x'));
+    rig.platform.ProcessPendingEvents();
+    EXPECT_EQ(answer, MsgBoxOk);
+    EXPECT_EQ(mainEvents, 1);
+}
+
+} // namespace
+} // namespace varnix

@@ -1,0 +1,70 @@
+#include "FixedMeasure.h"
+#include "skin/PromptText.h"
+
+#include <gtest/gtest.h>
+
+namespace varnix {
+namespace {
+
+TEST(SplitLines, EndsLinesAtCarriageReturnsAndLineFeeds) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(SplitLines(""), Lines{""});
+    EXPECT_EQ(SplitLines("one"), Lines{"one"});
+    EXPECT_EQ(SplitLines("a\rb\nc\r\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\r"), (Lines{"a", "", ""}));
+}
+
+TEST(WrapPrompt, BreaksTooWideLinesAtSpaces) {
+    const FixedMeasure measure; // 6 pixels a character
+    const struct {
+        const char* name;
+        std::string text;
+        int maxWidth;
+        std::string wrapped;
+        bool rebroken;
+    } cases[] = {
+        {"fits", "  short text", 72, "  short text", false},
+        {"at spaces", "aaa bbb ccc ddd", 42, "aaa bbb\rccc ddd", true},
+        {"spaces at a break dropped", "aaa    bbb", 30, "aaa\rbbb", true},
+        {"indent kept", "  aaa bbb", 36, "  aaa\rbbb", true},
+        {"each line alone", "aaaa bbbb\rcc", 30, "aaaa\rbbbb\rcc", true},
+        {"long word cut", "xxxxxxxxxx", 24, "xxxx\rxxxx\rxx", true},
+        {"long word after words", "ab xxxxxxxx", 24, "ab\rxxxx\rxxxx", true},
+        {"indented long word", "  xxxxxx", 24, "  xx\rxxxx", true},
+        {"one character at least", "abc", 1, "a\rb\rc", true},
+        {"utf-8 kept whole", "\xC3\xA9\xC3\xA9\xC3\xA9", 12, "\xC3\xA9\xC3\xA9\r\xC3\xA9", true},
+        {"line feeds become carriage returns", "ab\ncd", 60, "ab\rcd", false},
+    };
+    for (const auto& c : cases) {
+        const WrappedPrompt result = WrapPrompt(c.text, c.maxWidth, measure);
+        EXPECT_EQ(result.text, c.wrapped) << c.name;
+        EXPECT_EQ(result.rebroken, c.rebroken) << c.name;
+        for (const std::string& line : SplitLines(result.text))
+            EXPECT_LE(measure.TextWidth(line), std::max(c.maxWidth, 6)) << c.name;
+    }
+}
+
+TEST(LabelSize, IsTheWidestLineByTheNumberOfLines) {
+    const FixedMeasure measure;
+    const TwipRect size = LabelSize("ab\rabcd\r", measure);
+    EXPECT_DOUBLE_EQ(size.width, 4 * 6 * 15);
+    EXPECT_DOUBLE_EQ(size.height, 3 * 13 * 15);
+}
+
+TEST(ParseMnemonic, MarksTheLetterAfterTheAmpersand) {
+    const struct {
+        std::string caption, text;
+        int underlined;
+    } cases[] = {
+        {"&No", "No", 0},        {"&Cancelar", "Cancelar", 0}, {"Save &as", "Save as", 5},
+        {"Fish && chips", "Fish & chips", -1}, {"end&", "end&", -1}, {"&a&b", "ab", 0},
+    };
+    for (const auto& c : cases) {
+        const MnemonicText parsed = ParseMnemonic(c.caption);
+        EXPECT_EQ(parsed.text, c.text) << c.caption;
+        EXPECT_EQ(parsed.underlined, c.underlined) << c.caption;
+    }
+}
+
+} // namespace
+} // namespace varnix

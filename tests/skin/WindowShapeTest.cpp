@@ -1,0 +1,72 @@
+#include "skin/MsgBoxLayout.h"
+#include "skin/Twips.h"
+#include "skin/WindowShape.h"
+
+#include <gtest/gtest.h>
+
+namespace varnix {
+namespace {
+
+TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
+    const struct {
+        double value;
+        int rounded;
+    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {2.4999, 2}, {2.5001, 3}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {133.33, 133}};
+    for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+}
+
+// The 2000 x 1610 twips window of 133.33 x 107.33 pixels.
+TEST(ShapeSpans, CutsTheCornersOfTheExampleWindow) {
+    const std::vector<RowSpan> spans = ShapeSpans({2000, 1610});
+    ASSERT_EQ(spans.size(), 106u); // rows 1 to 106; row 0 is cut whole
+    for (std::size_t i = 0; i < spans.size(); ++i) EXPECT_EQ(spans[i].y, int(i) + 1);
+
+    const struct {
+        int row, x0, x1;
+    } rows[] = {
+        {1, 7, 127},   {2, 5, 129},   {3, 4, 130},   {4, 3, 131},   {5, 2, 131},   {6, 1, 132},   {7, 1, 132},
+        {8, 0, 133},   {50, 0, 133},  {98, 0, 133},  {99, 1, 132},  {100, 1, 132}, {101, 2, 131}, {102, 2, 131},
+        {103, 3, 130}, {104, 4, 129}, {105, 6, 127}, {106, 8, 125},
+    };
+    for (const auto& r : rows) {
+        const RowSpan& span = spans[std::size_t(r.row - 1)];
+        EXPECT_EQ(span.x0, r.x0) << "row " << r.row;
+        EXPECT_EQ(span.x1, r.x1) << "row " << r.row;
+    }
+}
+
+TEST(ShapeSpans, RoundsEveryCoordinateOnItsOwn) {
+    // 2002.5 twips is 133.5 pixels: w rounds to 134, w - 1 to 132, w - 6 to 128.
+    const std::vector<RowSpan> spans = ShapeSpans({2002.5, 1610});
+    EXPECT_EQ(spans[0].x1, 128);
+    EXPECT_EQ(spans[5].x1, 132);
+    EXPECT_EQ(spans[10].x1, 134);
+}
+
+TEST(ShapeForm, EnlargesASmallWindowBeforeShapingIt) {
+    FrmMsgControls form;
+    form.width = 900;
+    form.height = 300;
+    const std::vector<RowSpan> spans = ShapeForm(form);
+    EXPECT_EQ(form.width, MinShapeWidthTwips);
+    EXPECT_EQ(form.height, MinShapeHeightTwips);
+    EXPECT_EQ(spans.back().y, 40); // 615 twips = 41 rows
+    EXPECT_EQ(spans[10].x1, 113);  // 1695 twips = 113 columns
+}
+
+TEST(ShapeForm, ShapingAgainAfterResizingGivesTheNewOutline) {
+    FrmMsgControls form;
+    form.width = 2000;
+    form.height = 1610;
+    const std::vector<RowSpan> first = ShapeForm(form);
+    form.width = 3000;
+    form.height = 2000;
+    const std::vector<RowSpan> second = ShapeForm(form);
+    EXPECT_EQ(first.back().y, 106);
+    EXPECT_EQ(second.back().y, 132);
+    EXPECT_EQ(second[50].x1, 200);
+    EXPECT_EQ(second.back().x1, 192);
+}
+
+} // namespace
+} // namespace varnix
