@@ -1,0 +1,258 @@
+#include "BoardFixture.h"
+
+#include "resources/Images.h"
+
+namespace varnix {
+namespace {
+
+using testing_support::BoardFixture;
+
+constexpr Pixel White = 0xFFFFFF;
+constexpr Pixel Black = 0x000000;
+constexpr Pixel Red = 0xFF0000;
+
+// Pixels of the 41 x 41 square at (x, y) that lie in its 4 px border band.
+bool InBand(int u, int v) { return u < 4 || v < 4 || u >= 37 || v >= 37; }
+
+class BoardRender : public BoardFixture {
+protected:
+    // Checks the marker square at (x, y) of the window: band pixels are band,
+    // the inside is as in reference, and everything outside equals reference.
+    void ExpectFrame(const Surface& window, const Surface& reference, int x, int y, Pixel band) {
+        for (int py = 0; py < window.Height(); ++py)
+            for (int px = 0; px < window.Width(); ++px) {
+                const int u = px - x, v = py - y;
+                const bool inSquare = u >= 0 && v >= 0 && u < 41 && v < 41;
+                if (inSquare && InBand(u, v))
+                    ASSERT_EQ(window.At(px, py), band) << px << "," << py;
+                else
+                    ASSERT_EQ(window.At(px, py), reference.At(px, py)) << px << "," << py;
+            }
+    }
+
+    // Marker squares whose inside corner pixel is pure red.
+    int RedSquares(const Surface& window) {
+        int n = 0;
+        for (int r = 0; r < 8; ++r)
+            for (int c = 0; c < 8; ++c) n += window.At(19 + 41 * c + 1, 19 + 41 * r + 1) == Red;
+        return n;
+    }
+};
+
+struct CellCase {
+    const char* name;
+    bool flipped;
+    int file, row, code, x, y;
+};
+
+class PieceCells : public BoardRender, public ::testing::WithParamInterface<CellCase> {};
+
+TEST_P(PieceCells, PieceIsDrawnInItsCell) {
+    const CellCase& c = GetParam();
+    if (c.flipped) view->FlipBoard();
+    const Surface window = Redrawn();
+    ASSERT_EQ(PieceAt(game.CurrentPosition, c.file, c.row), c.code);
+    EXPECT_EQ(Region(window, c.x, c.y, 41, 41).Pixels(), ExpectedCell(c.code, c.x, c.y).Pixels());
+}
+
+INSTANTIATE_TEST_SUITE_P(BoardRender, PieceCells,
+                         ::testing::Values(CellCase{"A8Rook", false, 1, 1, BlackRook, 18, 18},
+                                           CellCase{"E1King", false, 5, 8, WhiteKing, 182, 305},
+                                           CellCase{"H1Rook", false, 8, 8, WhiteRook, 305, 305},
+                                           CellCase{"D8QueenBlack", false, 4, 1, BlackQueen, 141, 18},
+                                           CellCase{"FlippedE1King", true, 5, 8, WhiteKing, 141, 18},
+                                           CellCase{"FlippedA8Rook", true, 1, 1, BlackRook, 305, 305},
+                                           CellCase{"FlippedH2Pawn", true, 8, 7, WhitePawn, 18, 59}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BoardRender, EmptySquaresShowTheCleanBoard) {
+    const Surface window = Redrawn();
+    // Ranks 5 to 3.
+    EXPECT_EQ(Region(window, 18, 141, 328, 123).Pixels(), Region(view->Buffer(2), 18, 141, 328, 123).Pixels());
+}
+
+TEST_F(BoardRender, CoordinatesStandWhereTheyBelongInBothOrientations) {
+    auto font = TextRenderer::Open("Arial", true, 9);
+    ASSERT_TRUE(font);
+    for (bool flipped : {false, true}) {
+        if (flipped) view->FlipBoard();
+        const std::string files = flipped ? "HGFEDCBA" : "ABCDEFGH";
+        Surface expected = BoardPicture();
+        for (int i = 1; i <= 8; ++i) {
+            // i = 8 is the top rank: "8", or "1" when flipped.
+            const char rank = char(flipped ? '9' - i : '0' + i);
+            font->DrawText(expected, 7, (8 - i) * 41 + 32, std::string(1, rank), White);
+            font->DrawText(expected, (i - 1) * 41 + 35, 3, files.substr(std::size_t(i - 1), 1), White);
+        }
+        EXPECT_EQ(view->Buffer(2).Pixels(), expected.Pixels()) << (flipped ? "flipped" : "not flipped");
+    }
+}
+
+struct FrameCase {
+    const char* name;
+    bool flipped;
+    int x, y; // marker square of e4
+};
+
+class LastMoveFrame : public BoardRender, public ::testing::WithParamInterface<FrameCase> {};
+
+TEST_P(LastMoveFrame, IsWhiteFourPixelsInsideTheSquare) {
+    if (GetParam().flipped) view->FlipBoard();
+    const Surface reference = Redrawn();
+    view->LastMoveFile = 5;
+    view->LastMoveRow = 5;
+    ExpectFrame(Redrawn(), reference, GetParam().x, GetParam().y, White);
+}
+
+INSTANTIATE_TEST_SUITE_P(BoardRender, LastMoveFrame,
+                         ::testing::Values(FrameCase{"E4", false, 183, 183}, FrameCase{"E4Flipped", true, 142, 142}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BoardRender, LastMoveFrameNeedsShowLastMove) {
+    const Surface reference = Redrawn();
+    view->LastMoveFile = 5;
+    view->LastMoveRow = 5;
+    view->ShowLastMove = 0;
+    EXPECT_EQ(Redrawn().Pixels(), reference.Pixels());
+}
+
+TEST_F(BoardRender, SelectionFrameIsBlackOverThePiece) {
+    const Surface reference = Redrawn();
+    selection.mfx = 5; // e2, with its pawn
+    selection.mfy = 7;
+    ExpectFrame(Redrawn(), reference, 183, 265, Black);
+}
+
+TEST_F(BoardRender, NoSelectionFrameWithoutFileWhateverTheRow) {
+    const Surface reference = Redrawn();
+    selection.mfy = 7;
+    EXPECT_EQ(Redrawn().Pixels(), reference.Pixels());
+}
+
+TEST_F(BoardRender, DraggedPieceIsLeftOutAndItsSquareKeepsTheFrame) {
+    SetPiece(game.CurrentPosition, 5, 7, Empty);
+    const Surface withoutPawn = Redrawn();
+    SetPiece(game.CurrentPosition, 5, 7, WhitePawn);
+    selection.mfx = 5;
+    selection.mfy = 7;
+    selection.pieceMov = WhitePawn;
+    ExpectFrame(Redrawn(), withoutPawn, 183, 265, Black);
+}
+
+struct CheckCase {
+    const char* name;
+    const char* caption;
+    int plyCount;
+    bool flipped;
+    int redSquares;
+    int x, y; // the red marker square when there is one
+};
+
+class CheckMarker : public BoardRender, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(CheckMarker, RedSquareOnlyUnderTheCheckedKing) {
+    const CheckCase& c = GetParam();
+    if (c.flipped) view->FlipBoard();
+    game.PlyCount = std::int16_t(c.plyCount);
+    platform.SetCaption(c.caption);
+    const Surface window = Redrawn();
+    EXPECT_EQ(RedSquares(window), c.redSquares);
+    if (c.redSquares == 1) {
+        const Surface& mask = view->Pieces().Mask();
+        const int kingCellX = 5 * 41, kingCellY = c.plyCount % 2 ? 41 : 0;
+        // Red wherever the king does not cover the square; the king itself on top.
+        for (int v = 0; v < 40; ++v)
+            for (int u = 0; u < 40; ++u)
+                if (mask.At(kingCellX + u + 1, kingCellY + v + 1) == Black) {
+                    ASSERT_EQ(window.At(c.x + u, c.y + v), Red) << u << "," << v;
+                }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BoardRender, CheckMarker,
+    ::testing::Values(CheckCase{"CheckOnWhite", "Varnix Chess v1.16         Move: Bb4+", 0, false, 1, 183, 306},
+                      CheckCase{"CheckOnBlack", "Varnix Chess v1.16         Move: Bb5+", 1, false, 1, 183, 19},
+                      CheckCase{"CheckOnBlackFlipped", "Move: Qh5+", 1, true, 1, 142, 306},
+                      CheckCase{"MateGivesNone", "Varnix Chess v1.16         Move: Qxf7#", 1, false, 0, 0, 0},
+                      CheckCase{"PlainMoveGivesNone", "Varnix Chess v1.16         Move: e4", 1, false, 0, 0, 0},
+                      CheckCase{"PlusInsideGivesNone", "Move: Nf3+ (old)", 0, false, 0, 0, 0},
+                      CheckCase{"EmptyCaption", "", 0, false, 0, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BoardRender, CheckWithoutThatKingOnTheBoardDrawsNoRedSquare) {
+    SetPiece(game.CurrentPosition, 5, 8, Empty);
+    platform.SetCaption("Move: Bb4+");
+    EXPECT_EQ(RedSquares(Redrawn()), 0);
+}
+
+TEST_F(BoardRender, LastMoveFrameGoesOverTheRedSquareAndTheKingOverBoth) {
+    platform.SetCaption("Move: Bb4+");
+    view->LastMoveFile = 5;
+    view->LastMoveRow = 8;
+    const Surface window = Redrawn();
+    EXPECT_EQ(window.At(183 + 1, 306 + 1), White); // band over red
+    EXPECT_EQ(window.At(183 + 5, 306 + 5), Red);   // inside still red
+    EXPECT_EQ(window.At(182 + 20, 305 + 20), ExpectedCell(WhiteKing, 182, 305).At(20, 20)); // the king on top
+}
+
+TEST_F(BoardRender, FenOnlyCodesDrawAsAWhitePawnAndUnknownCodesAsNothing) {
+    for (std::uint8_t code : {13, 14, 15, 16}) {
+        SetPiece(game.CurrentPosition, 1, 4, code); // a5, cell (18, 141)
+        EXPECT_EQ(Region(Redrawn(), 18, 141, 41, 41).Pixels(), ExpectedCell(WhitePawn, 18, 141).Pixels()) << int(code);
+    }
+    for (std::uint8_t code : {17, 99, 255}) {
+        SetPiece(game.CurrentPosition, 1, 4, code);
+        EXPECT_EQ(Region(Redrawn(), 18, 141, 41, 41).Pixels(), Region(view->Buffer(2), 18, 141, 41, 41).Pixels())
+            << int(code);
+    }
+}
+
+TEST_F(BoardRender, MarkersOffTheBoardAreSkipped) {
+    const Surface reference = Redrawn();
+    struct Marks {
+        int lastFile, lastRow, mfx, mfy;
+    };
+    for (Marks m : {Marks{9, 5, 0, 0}, Marks{5, 0, 0, 0}, Marks{200, 200, 0, 0}, Marks{0, 0, 20, 3},
+                    Marks{0, 0, -3, 4}, Marks{0, 0, 4, 0}, Marks{0, 0, 4, 9}}) {
+        view->LastMoveFile = std::uint8_t(m.lastFile);
+        view->LastMoveRow = std::uint8_t(m.lastRow);
+        selection.mfx = std::int16_t(m.mfx);
+        selection.mfy = std::int16_t(m.mfy);
+        EXPECT_EQ(Redrawn().Pixels(), reference.Pixels()) << m.lastFile << " " << m.lastRow << " " << m.mfx << " " << m.mfy;
+    }
+}
+
+TEST_F(BoardRender, EachRedrawShowsTheWholeBoardOnceRepaintsAndProcessesEventsOnce) {
+    view->RefreshBoard();
+    const int repaints = platform.Repaints(), processed = platform.ProcessCalls();
+    const auto* frame = view->Buffer(0).Pixels().data();
+    platform.shown.clear();
+    view->RefreshBoard();
+    EXPECT_EQ(platform.Repaints(), repaints + 1);
+    EXPECT_EQ(platform.ProcessCalls(), processed + 1);
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown[0], (testing_support::Rect{0, 0, 366, 365}));
+    EXPECT_EQ(view->Buffer(0).Pixels().data(), frame) << "redraws must reuse the buffers";
+}
+
+TEST_F(BoardRender, AnEventDuringTheRedrawSeesTheFinishedBoard) {
+    Surface seen;
+    platform.SetEventHandler([&](const InputEvent&) { seen = platform.Window(); });
+    platform.QueueEvent(InputEvent{});
+    selection.mfx = 2;
+    selection.mfy = 8;
+    const Surface window = Redrawn();
+    EXPECT_EQ(seen.Pixels(), window.Pixels());
+}
+
+TEST_F(BoardRender, RedrawBeforeStartUpDrawsNothingAndDoesNotCrash) {
+    testing_support::RecordingPlatform bare;
+    BoardView early(bare, game, selection);
+    early.RefreshBoard();
+    EXPECT_TRUE(bare.shown.empty());
+    EXPECT_EQ(bare.Repaints(), 1);
+}
+
+} // namespace
+} // namespace varnix
