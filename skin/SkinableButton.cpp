@@ -1,5 +1,7 @@
 #include "skin/SkinableButton.h"
 
+#include "skin/Twips.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,20 +9,11 @@ namespace varnix {
 
 namespace {
 
-constexpr double TwipsPerPixel = 15.0;
 constexpr int StripHeight = 24;
 constexpr int LeftEndWidth = 15;
 constexpr int TileWidth = 15;
 constexpr int RightEndWidth = 16;
 constexpr Pixel DisabledCaptionColour = Rgb(140, 140, 140);
-
-// Nearest whole number, halves to the even one.
-int RoundHalfEven(double value) {
-    const double down = std::floor(value);
-    const double rest = value - down;
-    if (rest != 0.5) return int(rest > 0.5 ? down + 1 : down);
-    return std::fmod(down, 2.0) == 0.0 ? int(down) : int(down) + 1;
-}
 
 } // namespace
 
@@ -72,7 +65,7 @@ void ctrl_SkinableButton::ComposeCaption() {
     picture_ = face_;
     if (!font_ || caption_.empty()) return;
     const int x = (picture_.Width() - font_->TextWidth(caption_)) / 2;
-    const int y = RoundHalfEven(captionTopTwips_ / TwipsPerPixel);
+    const int y = TwipsToPixels(captionTopTwips_);
     font_->DrawText(picture_, x, y, caption_, enabled_ ? CaptionColour : DisabledCaptionColour);
 }
 
