@@ -226,6 +226,12 @@ std::string WritePgn(const PgnGame& game) {
         if (blackToMove) ++number;
         blackToMove = !blackToMove;
     }
+    if (!game.FinalComment.empty()) {
+        std::string comment = game.FinalComment;
+        std::replace(comment.begin(), comment.end(), '}', ')');
+        std::replace(comment.begin(), comment.end(), '\n', ' ');
+        movetext.Add("{" + comment + "}");
+    }
     movetext.Add(game.Result.empty() ? "*" : game.Result);
     return text + movetext.Finish();
 }

@@ -22,6 +22,8 @@ struct PgnGame {
     std::vector<std::string> Moves;
     // "1-0", "0-1", "1/2-1/2" or "*".
     std::string Result = "*";
+    // Written as a comment after the moves; the reader passes over it.
+    std::string FinalComment;
 
     // The value of the first tag of that name, or "" when there is none.
     std::string Tag(std::string_view name) const;

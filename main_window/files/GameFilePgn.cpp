@@ -62,6 +62,18 @@ std::vector<std::string> HalfMovesUpTo(const RecordSnapshot& record) {
     return texts;
 }
 
+// The seven-tag roster, with the user and the engine on their sides.
+std::vector<PgnTag> RosterTags(bool userPlaysWhite, const std::string& date, const std::string& result) {
+    const std::string user(UserName), engine(EngineName);
+    return {{"Event", "Varnix Chess game"},
+            {"Site", "?"},
+            {"Date", date},
+            {"Round", "-"},
+            {"White", userPlaysWhite ? user : engine},
+            {"Black", userPlaysWhite ? engine : user},
+            {"Result", result}};
+}
+
 } // namespace
 
 GameFileReading ReadPgnGame(const RecordCalls& calls, std::string_view text) {
@@ -104,34 +116,31 @@ std::string PgnGameText(const RecordCalls& calls, const RecordSnapshot& record, 
     if (blackFirst) texts.erase(texts.begin());
     const auto resultAt = std::find_if(texts.begin(), texts.end(), [](const std::string& t) { return IsResultText(t); });
     const bool recordedResult = resultAt != texts.end();
-    std::string result = recordedResult ? PgnResult(*resultAt) : "*";
-    texts.erase(resultAt, texts.end());
 
     Position start{};
     FenToPosition(fen, start);
     start.BlackToMove = blackFirst ? FlagTrue : FlagFalse;
-    const CheckedMoves checked = CheckMoveTexts(calls, start, texts);
-    if (!checked.AllGood) result = "*";
+    const CheckedMoves checked = CheckMoveTexts(calls, start, std::vector<std::string>(texts.begin(), resultAt));
+    std::string result = checked.AllGood && recordedResult ? PgnResult(*resultAt) : "*";
     const bool mated = !checked.Texts.empty() && checked.Texts.back().ends_with('#');
-    if (mated && !recordedResult) {
+    if (checked.AllGood && mated && !recordedResult) {
         const bool blackMovedLast = blackFirst == (checked.Texts.size() % 2 == 1);
         result = blackMovedLast ? "0-1" : "1-0";
     }
+    // Texts that cannot be played (a hand-edited file) are kept, in a comment.
+    const std::size_t played = checked.Texts.size() + (checked.AllGood && recordedResult ? 1 : 0);
+    std::string unplayed;
+    for (std::size_t i = played; i < texts.size(); ++i) unplayed += (unplayed.empty() ? "" : " ") + texts[i];
 
     PgnGame game;
-    game.Tags = {{"Event", "Varnix Chess game"},
-                 {"Site", "?"},
-                 {"Date", date},
-                 {"Round", "-"},
-                 {"White", std::string(record.UserPlaysWhite ? UserName : EngineName)},
-                 {"Black", std::string(record.UserPlaysWhite ? EngineName : UserName)},
-                 {"Result", result}};
+    game.Tags = RosterTags(record.UserPlaysWhite, date, result);
     if (blackFirst || fen != StandardStartFen) {
         game.Tags.push_back({"SetUp", "1"});
         game.Tags.push_back({"FEN", FenWithSide(fen, blackFirst)});
     }
     game.Moves = checked.Texts;
     game.Result = result;
+    if (!unplayed.empty()) game.FinalComment = "Not replayed: " + unplayed;
     return WritePgn(game);
 }
 

@@ -16,7 +16,8 @@ namespace varnix {
 GameFileReading ReadPgnGame(const RecordCalls& calls, std::string_view text);
 
 // date as PGN writes it, "2026.12.06". The movetext stops at a result text in
-// the record, or before a text that names no legal move.
+// the record, or before a text that names no legal move; texts after that
+// point go into a final comment.
 std::string PgnGameText(const RecordCalls& calls, const RecordSnapshot& record, const std::string& date);
 
 // Whether a chosen file name asks for PGN (it ends in ".pgn", in any case).

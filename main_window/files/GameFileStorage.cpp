@@ -31,6 +31,13 @@ fs::path ResolvedTarget(const fs::path& path) {
     return path;
 }
 
+// A file the user may not write to stays as it is, although the folder would let us replace it.
+bool MayReplace(const fs::path& target) {
+    std::error_code ec;
+    if (!fs::exists(target, ec)) return true;
+    return FileHandle(std::fopen(target.string().c_str(), "ab")) != nullptr;
+}
+
 // Creates a new file beside target whose name no other file has.
 std::pair<FileHandle, fs::path> CreateTemporaryBeside(const fs::path& target) {
     std::random_device entropy;
@@ -74,6 +81,7 @@ std::optional<std::string> ReadGameFile(const std::string& path) {
 bool WriteGameFile(const std::string& path, std::string_view text) {
     if (path.empty()) return false;
     const fs::path target = ResolvedTarget(path);
+    if (!MayReplace(target)) return false;
     auto [file, temp] = CreateTemporaryBeside(target);
     if (!file) return false;
     std::error_code ec;

@@ -73,6 +73,15 @@ TEST(PgnWriteTest, ExportFormat) {
                               "1. e4 e5 2. Qh5 Nc6 3. Bc4 Nf6 4. Qxf7# 1-0\n");
 }
 
+TEST(PgnWriteTest, FinalCommentCannotCloseItselfEarly) {
+    PgnGame game;
+    game.Moves = {"e4"};
+    game.FinalComment = "odd } text\nhere";
+    const std::string text = WritePgn(game);
+    EXPECT_EQ(text, "\n1. e4 {odd ) text here} *\n");
+    EXPECT_EQ(ReadPgn(text)->Moves, game.Moves);
+}
+
 TEST(PgnWriteTest, NumbersFollowTheFenTag) {
     PgnGame game;
     game.Tags = {{"FEN", "4k3/8/8/8/8/8/4P3/4K3 b - - 0 23"}};

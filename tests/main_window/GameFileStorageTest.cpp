@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace varnix {
 namespace {
@@ -77,6 +78,16 @@ TEST(GameFileStorageTest, KeepsTheReplacedFilePermissions) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(WriteGameFile(path, "new"));
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(GameFileStorageTest, AReadOnlyFileIsNotReplaced) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write to any file";
+    TempFolder folder;
+    const std::string path = folder.File("kept.txt");
+    ASSERT_TRUE(WriteGameFile(path, "old"));
+    fs::permissions(path, fs::perms::owner_read);
+    EXPECT_FALSE(WriteGameFile(path, "new"));
+    EXPECT_EQ(ReadGameFile(path), "old");
 }
 
 TEST(GameFileStorageTest, UnwritableAndUnreadableNamesFail) {

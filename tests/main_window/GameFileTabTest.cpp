@@ -89,14 +89,5 @@ TEST(ReadTabGameTest, RefusesMoreLinesThanTheCountersHold) {
     EXPECT_EQ(ReadTabGame(text).Fault, GameFileFault::Unreadable);
 }
 
-TEST(ReadTabGameTest, ReadsBackWhatItWrites) {
-    for (int ply = 1; ply <= 6; ++ply) {
-        const GameFileReading reading = ReadTabGame(TabGameText(Record(ply, ply % 2 == 0)));
-        ASSERT_EQ(reading.Fault, GameFileFault::None) << ply;
-        EXPECT_EQ(reading.Game.MaxPly, ply);
-        EXPECT_EQ(reading.Game.UserPlaysWhite, ply % 2 == 0);
-    }
-}
-
 } // namespace
 } // namespace varnix

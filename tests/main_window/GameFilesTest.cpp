@@ -99,6 +99,17 @@ TEST(GameFilesTest, SavesPgnWithTheSevenTagRosterAndTheMateResult) {
               "[White \"Varnix Chess\"]\n[Black \"Player\"]\n[Result \"0-1\"]\n\n1. f3 e5 2. g4 Qh4# 0-1\n");
 }
 
+TEST(GameFilesTest, PgnKeepsRecordTextsThatCannotBePlayedInAComment) {
+    TempFolder folder;
+    ASSERT_TRUE(WriteGameFile(folder.File("edited.txt"), "\tWhite(You)\tBlack\r\n1.\te4\te5\r\n2.\tXyz\td5\r\n"));
+    GameFilesFixture game;
+    game.Load(folder.File("edited.txt"));
+    game.Save(folder.File("edited.pgn"));
+    const auto text = ReadGameFile(folder.File("edited.pgn"));
+    ASSERT_TRUE(text.has_value());
+    EXPECT_TRUE(text->ends_with("[Result \"*\"]\n\n1. e4 e5 {Not replayed: Xyz d5} *\n")) << *text;
+}
+
 TEST(GameFilesTest, NothingToSaveShowsNoDialog) {
     GameFilesFixture game;
     game.files.SaveGame();
