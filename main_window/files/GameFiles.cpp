@@ -40,7 +40,10 @@ void GameFiles::SaveGame() {
         host_.MsgBoxXP(FileError);
         return;
     }
-    const std::string text = IsPgnFileName(name) ? PgnGameText(calls_, record, today_()) : TabGameText(record);
+    // The tab format has no place for a start of its own: such a game goes out as PGN whatever its name.
+    const bool standardStart = record.StartFen.empty() || record.StartFen == StandardStartFen;
+    const bool pgn = IsPgnFileName(name) || !standardStart;
+    const std::string text = pgn ? PgnGameText(calls_, record, today_()) : TabGameText(record);
     if (!WriteGameFile(name, text)) host_.MsgBoxXP(FileError);
 }
 

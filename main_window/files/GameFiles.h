@@ -1,7 +1,8 @@
 // Saving and loading games: the Game menu's "Save Game at current positon" and
 // "Load Game". A save writes the record up to the position shown, as PGN when
-// the name ends in ".pgn" and as the tab-separated file otherwise; a load
-// reads either kind and replaces the game only when the whole file is good.
+// the name ends in ".pgn" or the game began from a set-up position, and as
+// the tab-separated file otherwise; a load reads either kind and replaces the
+// game only when the whole file is good.
 #pragma once
 
 #include "core/GameRecord.h"
