@@ -133,7 +133,7 @@ TEST(GameFilesTest, CancelledDialogsShowErrorAndChangeNothing) {
               (Rows{"Enter a file name of your game to save.", "Enter a file name of your game to load."}));
 }
 
-TEST(GameFilesTest, FailedSaveShowsErrorAndKeepsTheEarlierFile) {
+TEST(GameFilesTest, SaveToAnUnwritablePlaceShowsError) {
     TempFolder folder;
     GameFilesFixture game;
     game.Play({"e4", "e5"});
