@@ -145,6 +145,7 @@ void FrmBoard::HandleEvent(const InputEvent& event) {
     }
     case InputEvent::Kind::Click:
         if (const int index = PokeIndex(event.target); index >= 0) poke_Click(index);
+        if (event.target == AboutPanel) platform_.SetControlVisible(AboutPanel, false); // its "OK"
         break;
     case InputEvent::Kind::Close:
         CloseWindow();

@@ -64,6 +64,7 @@ public:
     // Shows a message in the skinned box and waits until it is closed.
     void ShowMessage(const std::string& prompt) override;
 
+    const RecordCalls& Calls() const { return calls_; }
     CtrlPanel& Panel() { return panel_; }
     EngineLink& Link() { return link_; }
     EngineOutput& Output() { return output_; }

@@ -1,28 +1,61 @@
-// Until the window exists, the program only reports what it can do so far.
-#include "core/Fen.h"
-#include "core/GameState.h"
-#include "engine_link/EngineLibrary.h"
+// Varnix Chess: the real window on FLTK, the program object, and the engine
+// library's loop, which runs until the window is closed.
+#include "main_window/AboutPanel.h"
+#include "main_window/FrmBoard.h"
+#include "main_window/GameFileBridge.h"
+#include "main_window/MenuTable.h"
+#include "main_window/files/GameFiles.h"
+#include "resources/ButtonPictures.h"
+#include "platform/fltk/FltkPlatform.h"
 
 #include <cstdio>
 #include <cstring>
+
+namespace {
+
+constexpr int ClientWidth = 362;
+constexpr int ClientHeight = 363;
+
+// The home page ships beside the program.
+std::string HomePageAddress() { return "file://" + varnix::EngineLibrary::ExecutableFolder() + "/home.html"; }
+
+void AddControls(varnix::FltkPlatform& platform) {
+    for (const varnix::ControlSpec& spec : varnix::BuildControlSpecs()) {
+        if (spec.kind == varnix::ControlSpec::Kind::Lamp) {
+            platform.AddColourBox(spec.name, spec.x, spec.y, spec.width, spec.height, spec.colour);
+        } else {
+            const int index = varnix::PokeIndex(spec.name);
+            platform.AddPictureButton(spec.name, spec.x, spec.y, varnix::KeyPicture(index), spec.tooltip);
+        }
+        platform.SetControlVisible(spec.name, spec.visible);
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("Varnix Chess %s\n", VARNIX_VERSION);
         return 0;
     }
+    varnix::FltkPlatform platform(varnix::ProgramTitle, ClientWidth, ClientHeight, varnix::BuildMenuSpec());
+    AddControls(platform);
+
+    varnix::FrmBoard board(platform);
+    // The about panel lies over the board; a press on it closes it.
+    platform.AddPictureButton(varnix::AboutPanel, 0, 0, varnix::ComposeAboutPanel(varnix::AboutText()), "");
+    platform.SetControlVisible(varnix::AboutPanel, false);
+
+    varnix::GameFileBridge bridge(board);
+    varnix::GameFiles files(bridge, platform, board.Record(), board.Calls());
     varnix::EngineLibrary engine;
-    const std::string folder = varnix::EngineLibrary::ExecutableFolder();
-    if (!engine.Load(folder)) {
-        std::printf("Varnix Chess: the engine library %s was not found in %s (%s).\n", varnix::EngineLibrary::FileName,
-                    folder.c_str(), engine.LoadError().c_str());
-        return 1;
-    }
-    varnix::GameState game;
-    varnix::FenToPosition(game.StartFen, game.CurrentPosition);
-    const varnix::MoveList moves = engine.Records().GetLegalMoves(game.CurrentPosition, game.CurrentPosition.BlackToMove);
-    std::printf("Varnix Chess %s: the game window is not built yet.\n"
-                "The engine library loaded from %s and finds %d legal moves in the start position.\n",
-                VARNIX_VERSION, engine.LoadedPath().c_str(), int(moves.Count));
+    varnix::FrmBoardHooks hooks;
+    hooks.SaveGame = [&] { files.SaveGame(); };
+    hooks.LoadGame = [&] { files.LoadGame(); };
+    hooks.OpenHomePage = [&] { platform.OpenUrl(HomePageAddress()); };
+    board.SetHooks(hooks);
+
+    platform.ShowWindow();
+    board.Load(engine);
     return 0;
 }

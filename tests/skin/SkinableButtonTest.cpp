@@ -1,0 +1,187 @@
+#include "skin/SkinableButton.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace varnix {
+namespace {
+
+// Every column of the strip has its own colour, so a pixel tells where it was copied from.
+Surface NumberedStrip() {
+    Surface strip(288, 24);
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 288; ++x) strip.Set(x, y, Rgb(x % 256, x / 256 + 1, y));
+    return strip;
+}
+
+int SourceColumn(const Surface& picture, int x, int y = 3) {
+    const Pixel p = picture.At(x, y);
+    return int((p >> 16) & 0xFF) + 256 * (int((p >> 8) & 0xFF) - 1);
+}
+
+ctrl_SkinableButton Button(double widthTwips) {
+    ctrl_SkinableButton button(NumberedStrip());
+    button.SetCaption("");
+    button.Resize(widthTwips);
+    return button;
+}
+
+InputEvent Mouse(InputEvent::Kind kind, MouseButton which, int x = 5, int y = 5) {
+    InputEvent e;
+    e.kind = kind;
+    e.button = int(which);
+    e.x = x;
+    e.y = y;
+    return e;
+}
+
+void Press(ctrl_SkinableButton& button) { button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Left)); }
+void Release(ctrl_SkinableButton& button) { button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left)); }
+
+void PressAndRelease(ctrl_SkinableButton& button) {
+    Press(button);
+    Release(button);
+}
+
+struct TilingCase {
+    const char* name;
+    double widthTwips;
+    int width;
+    // Expected strip column for every pixel column of the button.
+    std::vector<int> columns;
+};
+
+std::vector<int> Columns(int width, int rightEndAt, int leftX, int middleX, int rightX) {
+    std::vector<int> columns(static_cast<std::size_t>(width));
+    for (int x = 0; x < width; ++x)
+        columns[std::size_t(x)] = x >= rightEndAt ? rightX + x - rightEndAt : x < 15 ? leftX + x : middleX + (x - 15) % 15;
+    return columns;
+}
+
+class SkinableButtonTilingTest : public testing::TestWithParam<TilingCase> {};
+
+TEST_P(SkinableButtonTilingTest, CopiesEndsAndTiles) {
+    const TilingCase& c = GetParam();
+    const ctrl_SkinableButton button = Button(c.widthTwips);
+    ASSERT_EQ(button.Picture().Width(), c.width);
+    ASSERT_EQ(button.Picture().Height(), 24);
+    for (int x = 0; x < c.width; ++x) EXPECT_EQ(SourceColumn(button.Picture(), x), c.columns[std::size_t(x)]) << "x " << x;
+    EXPECT_EQ(button.Picture().At(0, 17) & 0xFF, 17u) << "rows are copied one to one";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Skin, SkinableButtonTilingTest,
+    testing::Values(
+        // 5 tiles from x = 15 to 75, the last clipped; the right end at 65 covers them.
+        TilingCase{"Width81", 1215, 81, Columns(81, 65, 0, 15, 55)},
+        TilingCase{"AboutPanelOk", 855, 57, Columns(57, 41, 0, 15, 55)},
+        // Below 31 px the right end lies over the left end.
+        TilingCase{"Narrow20", 300, 20, Columns(20, 4, 0, 15, 55)},
+        TilingCase{"NarrowerThanAnEnd", 150, 10, Columns(10, -6, 0, 15, 55)},
+        // 22.5 px: the right end's x of 6.5 rounds to the even 6.
+        TilingCase{"HalfPixelRoundsToEven", 337.5, 22, Columns(22, 6, 0, 15, 55)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An 81-pixel button on the numbered strip that counts its clicks.
+class SkinableButtonMouseTest : public testing::Test {
+protected:
+    SkinableButtonMouseTest() { button.Click = [this] { ++clicks; }; }
+    ctrl_SkinableButton button = Button(1215);
+    int clicks = 0;
+};
+
+TEST_F(SkinableButtonMouseTest, PressedLookWhileHeldThenClickOnReleaseAnywhere) {
+    button.Click = [&] {
+        ++clicks;
+        EXPECT_FALSE(button.Enabled());
+        EXPECT_EQ(SourceColumn(button.Picture(), 0), 144) << "the pressed look stays during Click";
+    };
+    Press(button);
+    EXPECT_EQ(button.Picture().Width(), 81);
+    EXPECT_EQ(SourceColumn(button.Picture(), 0), 144);
+    EXPECT_EQ(SourceColumn(button.Picture(), 15), 159);
+    EXPECT_EQ(SourceColumn(button.Picture(), 65), 202);
+    EXPECT_EQ(clicks, 0);
+
+    button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Left, -300, 900));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(button.Enabled());
+    EXPECT_EQ(SourceColumn(button.Picture(), 0), 0);
+}
+
+TEST_F(SkinableButtonMouseTest, OnlyALeftPressFollowedByItsReleaseClicks) {
+    Release(button);
+    button.HandleMouse(Mouse(InputEvent::Kind::MouseDown, MouseButton::Right));
+    EXPECT_EQ(SourceColumn(button.Picture(), 0), 0);
+    button.HandleMouse(Mouse(InputEvent::Kind::MouseUp, MouseButton::Right));
+    EXPECT_EQ(clicks, 0);
+    PressAndRelease(button);
+    Release(button);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinableButtonMouseTest, NoSecondClickWhileClickRuns) {
+    button.Click = [&] {
+        ++clicks;
+        PressAndRelease(button);
+    };
+    PressAndRelease(button);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinableButtonMouseTest, DisabledKeepsItsLookAndNeverClicks) {
+    button.SetEnabled(false);
+    const Surface before = button.Picture();
+    PressAndRelease(button);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(button.Picture().Pixels(), before.Pixels());
+
+    // Disabling while held keeps the pressed look, and the release that follows re-enabling is no click.
+    button.SetEnabled(true);
+    Press(button);
+    button.SetEnabled(false);
+    EXPECT_EQ(SourceColumn(button.Picture(), 0), 144);
+    button.SetEnabled(true);
+    EXPECT_EQ(SourceColumn(button.Picture(), 0), 0);
+    Release(button);
+    EXPECT_EQ(clicks, 0);
+}
+
+// The topmost row holding a caption pixel, on a strip of one colour; -1 when none is drawn.
+int CaptionTop(const Surface& picture, Pixel face) {
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            if (picture.At(x, y) != face) return y;
+    return -1;
+}
+
+TEST(SkinableButtonTest, CaptionMovesDownOnePixelWhenPressedAndGreysWhenDisabled) {
+    const Pixel face = Rgb(60, 30, 20);
+    ctrl_SkinableButton button(Surface(288, 24, face));
+    button.SetCaption("OK");
+    button.Resize(855);
+    const int normalTop = CaptionTop(button.Picture(), face);
+    if (normalTop < 0) GTEST_SKIP() << "no font installed to draw the caption";
+    EXPECT_EQ(button.Caption(), "OK");
+
+    const Surface enabled = button.Picture();
+    button.SetEnabled(false);
+    EXPECT_NE(button.Picture().Pixels(), enabled.Pixels());
+    EXPECT_EQ(CaptionTop(button.Picture(), face), normalTop);
+    button.SetEnabled(true);
+    EXPECT_EQ(button.Picture().Pixels(), enabled.Pixels());
+
+    Press(button);
+    EXPECT_EQ(CaptionTop(button.Picture(), face), normalTop + 1);
+}
+
+TEST(SkinableButtonTest, NewButtonIsEnabledWithTheDefaultCaption) {
+    const ctrl_SkinableButton button(NumberedStrip());
+    EXPECT_EQ(button.Caption(), "Caption");
+    EXPECT_TRUE(button.Enabled());
+    EXPECT_EQ(button.Picture().Width(), 81) << "the designed 1215 twips";
+}
+
+} // namespace
+} // namespace varnix
