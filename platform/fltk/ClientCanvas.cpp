@@ -1,6 +1,7 @@
 #include "platform/fltk/ClientCanvas.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
 namespace varnix {
@@ -10,7 +11,8 @@ ClientCanvas::ClientCanvas(int x, int y, int w, int h)
 
 void ClientCanvas::Put(const Surface& picture, int sx, int sy, int w, int h, int dx, int dy) {
     Blit(shown_, dx, dy, w, h, picture, sx, sy, RasterOp::Copy);
-    damage(FL_DAMAGE_ALL);
+    // The lamps and buttons lie over the picture, so the whole window redraws.
+    if (Fl_Window* win = window()) win->redraw();
 }
 
 void ClientCanvas::draw() {

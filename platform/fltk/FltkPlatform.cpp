@@ -123,7 +123,7 @@ void FltkPlatform::ShowPicture(const Surface& picture, int sx, int sy, int w, in
     canvas_->Put(picture, sx, sy, w, h, x, y);
 }
 
-void FltkPlatform::Repaint() { canvas_->redraw(); }
+void FltkPlatform::Repaint() { window_->redraw(); }
 
 void FltkPlatform::ProcessPendingEvents() { Fl::check(); }
 
