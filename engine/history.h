@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "engine/score.h"
 #include "engine/types.h"
@@ -14,13 +15,34 @@ namespace varnix::engine {
 class History {
 public:
     static constexpr int kMax = 16384;
+    // How a quiet move fared after a given earlier move: by (moved piece, to square) of each.
+    using ContinuationRow = std::array<std::array<int16_t, kSquareCount>, kPieceCount>;
 
-    void Clear() { *this = History(); }
+    // The context of quiet moves at one node: who moves, and the rows of the last two moves (null when none).
+    struct QuietContext {
+        Color us;
+        ContinuationRow* previous[2];
+    };
 
-    // Quiet moves: the history of (side, from, to).
-    int Quiet(Color c, Move m) const { return quiet_[c][m.From()][m.To()]; }
+    History() : continuation_(size_t(kPieceCount) * kSquareCount) {}
+    void Clear();
+
+    // Quiet moves: the history of (side, from, to) plus the continuations of the last two moves.
+    int Quiet(const QuietContext& c, Piece moved, Move m) const {
+        int score = quiet_[c.us][m.From()][m.To()];
+        for (const ContinuationRow* row : c.previous) {
+            if (row) score += (*row)[moved][m.To()];
+        }
+        return score;
+    }
     // A bonus for a quiet move that caused a cut-off; a malus (negative bonus) for those tried before it.
-    void UpdateQuiet(Color c, Move m, int bonus) { Gravity(quiet_[c][m.From()][m.To()], bonus); }
+    void UpdateQuiet(const QuietContext& c, Piece moved, Move m, int bonus) {
+        Gravity(quiet_[c.us][m.From()][m.To()], bonus);
+        for (ContinuationRow* row : c.previous) {
+            if (row) Gravity((*row)[moved][m.To()], bonus);
+        }
+    }
+    ContinuationRow* Continuation(Piece moved, Square to) { return &continuation_[size_t(moved) * kSquareCount + to]; }
 
     // Captures: the history of (moving piece, to square, captured type).
     int Capture(Piece moving, Square to, PieceType captured) const { return capture_[moving][to][captured]; }
@@ -54,6 +76,7 @@ private:
     std::array<std::array<std::array<int16_t, kPieceTypeCount>, kSquareCount>, kPieceCount> capture_{};
     std::array<std::array<Move, 2>, kMaxPly + 4> killers_{};
     std::array<std::array<Move, kSquareCount>, kPieceCount> counter_{};
+    std::vector<ContinuationRow> continuation_;
 };
 
 }  // namespace varnix::engine

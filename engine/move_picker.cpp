@@ -26,11 +26,10 @@ int MovePicker::NoisyScore(const History& history, Move m) const {
     return kGoodCapture + 16 * MvvLva(board_, m) + history.Capture(moving, m.To(), CapturedType(board_, m)) / 32;
 }
 
-MovePicker::MovePicker(const Board& board, const History& history, Move ttMove, Move killer1, Move killer2,
-                       Move counter)
+MovePicker::MovePicker(const Board& board, const History& history, const History::QuietContext& quiet, Move ttMove,
+                       Move killer1, Move killer2, Move counter)
     : board_(board) {
     GenerateLegal(board, moves_);
-    const Color us = board.SideToMove();
     for (int i = 0; i < moves_.Size(); ++i) {
         const Move m = moves_[i];
         if (m == ttMove) {
@@ -44,7 +43,7 @@ MovePicker::MovePicker(const Board& board, const History& history, Move ttMove, 
         } else if (m == counter) {
             scores_[i] = kCounter;
         } else {
-            scores_[i] = history.Quiet(us, m);
+            scores_[i] = history.Quiet(quiet, board.PieceOn(m.From()), m);
         }
     }
 }
@@ -61,7 +60,7 @@ MovePicker::MovePicker(const Board& board, const History& history, Move ttMove) 
         else if (board.IsCapture(m) || m.KindOf() == Move::Promotion)
             scores_[i] = NoisyScore(history, m);
         else
-            scores_[i] = history.Quiet(board.SideToMove(), m);
+            scores_[i] = history.Quiet({board.SideToMove(), {nullptr, nullptr}}, board.PieceOn(m.From()), m);
     }
 }
 

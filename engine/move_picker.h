@@ -13,7 +13,8 @@ namespace varnix::engine {
 class MovePicker {
 public:
     // All legal moves, for the main search.
-    MovePicker(const Board& board, const History& history, Move ttMove, Move killer1, Move killer2, Move counter);
+    MovePicker(const Board& board, const History& history, const History::QuietContext& quiet, Move ttMove,
+               Move killer1, Move killer2, Move counter);
     // Captures and promotions only (all moves when in check), for the quiescence search.
     MovePicker(const Board& board, const History& history, Move ttMove);
 

@@ -60,7 +60,8 @@ void SearchWorker::Prepare(const Board& root, const std::vector<uint64_t>& histo
     rootMoves_.clear();
     completedRoot_.clear();
     // Root moves start in the order the move picker would give them.
-    MovePicker picker(board_, history_, Move::none(), Move::none(), Move::none(), Move::none());
+    MovePicker picker(board_, history_, {board_.SideToMove(), {nullptr, nullptr}}, Move::none(), Move::none(),
+                      Move::none(), Move::none());
     for (Move m = picker.Next(); m; m = picker.Next()) rootMoves_.push_back(RootMove{m, -kInfinite, -kInfinite, 0, {}});
     multiPv_ = std::clamp(multiPv, 1, std::max(1, int(rootMoves_.size())));
 }
@@ -106,11 +107,20 @@ void SearchWorker::UpdatePv(int ply, Move m) {
     pvLength_[ply] = std::max(pvLength_[ply + 1], ply + 1);
 }
 
-void SearchWorker::UpdateQuietHistory(int ply, int depth, Move best, const Move* tried, int triedCount) {
-    const Color us = board_.SideToMove();
+History::QuietContext SearchWorker::QuietContextAt(int ply) {
+    History::QuietContext c{board_.SideToMove(), {nullptr, nullptr}};
+    for (int back = 1; back <= 2 && back <= ply; ++back) {
+        const Frame& f = At(ply - back);
+        if (f.move) c.previous[back - 1] = history_.Continuation(f.moved, f.move.To());
+    }
+    return c;
+}
+
+void SearchWorker::UpdateQuietHistory(int ply, int depth, const History::QuietContext& context, Move best,
+                                      const Move* tried, int triedCount) {
     const int bonus = History::Bonus(depth);
-    history_.UpdateQuiet(us, best, bonus);
-    for (int i = 0; i < triedCount; ++i) history_.UpdateQuiet(us, tried[i], -bonus);
+    history_.UpdateQuiet(context, board_.PieceOn(best.From()), best, bonus);
+    for (int i = 0; i < triedCount; ++i) history_.UpdateQuiet(context, board_.PieceOn(tried[i].From()), tried[i], -bonus);
     history_.StoreKiller(ply, best);
     if (ply > 0 && At(ply - 1).move) history_.StoreCounter(At(ply - 1).moved, At(ply - 1).move.To(), best);
 }
@@ -195,15 +205,19 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     beta = std::min(beta, MateIn(ply + 1));
     if (alpha >= beta) return alpha;
 
+    // A search that leaves one move out (to test whether it is singular) must not read or write its results.
+    const Move excluded = At(ply).excluded;
     const uint64_t key = board_.Hash();
     TTHit hit{};
-    const bool found = shared_.tt.Probe(key, hit);
+    const bool found = !excluded && shared_.tt.Probe(key, hit);
     const int ttScore = found ? ScoreFromTT(hit.score, ply) : 0;
     const Move ttMove = found ? hit.move : Move::none();
+    const History::QuietContext quietContext = QuietContextAt(ply);
     if (!Pv && found && hit.depth >= depth && board_.HalfmoveClock() < 90 &&
         (hit.bound == Bound::Exact || (hit.bound == Bound::Lower && ttScore >= beta) ||
          (hit.bound == Bound::Upper && ttScore <= alpha))) {
-        if (ttMove && ttScore >= beta && IsQuiet(board_, ttMove)) history_.UpdateQuiet(board_.SideToMove(), ttMove, History::Bonus(depth));
+        if (ttMove && ttScore >= beta && IsQuiet(board_, ttMove))
+            history_.UpdateQuiet(quietContext, board_.PieceOn(ttMove.From()), ttMove, History::Bonus(depth));
         return ttScore;
     }
 
@@ -222,7 +236,7 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     const Color us = board_.SideToMove();
     const bool hasPieces = NonPawnMaterial(board_, us) > 0;
 
-    if (!Pv && !inCheck) {
+    if (!Pv && !inCheck && !excluded) {
         // The position is so good that a shallow search will not bring it back under beta.
         if (depth <= 7 && eval - (80 - 20 * improving) * depth >= beta && eval < kMateBound) return eval;
 
@@ -251,10 +265,10 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     }
 
     // Without a hash move the ordering is poor; a shallower search fills the table more cheaply.
-    if (depth >= 4 && !ttMove && (Pv || cutNode)) --depth;
+    if (depth >= 4 && !ttMove && !excluded && (Pv || cutNode)) --depth;
 
     const Move counter = ply > 0 && At(ply - 1).move ? history_.Counter(At(ply - 1).moved, At(ply - 1).move.To()) : Move::none();
-    MovePicker picker(board_, history_, ttMove, history_.Killer(ply, 0), history_.Killer(ply, 1), counter);
+    MovePicker picker(board_, history_, quietContext, ttMove, history_.Killer(ply, 0), history_.Killer(ply, 1), counter);
     const int startAlpha = alpha;
     int best = -kInfinite, moveCount = 0, quietCount = 0;
     Move bestMove = Move::none();
@@ -263,10 +277,11 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     int captureCount = 0;
 
     for (Move m = picker.Next(); m; m = picker.Next()) {
+        if (m == excluded) continue;
         ++moveCount;
         const bool quiet = IsQuiet(board_, m);
         const bool givesCheck = board_.GivesCheck(m);
-        const int historyScore = quiet ? history_.Quiet(us, m) : 0;
+        const int historyScore = quiet ? history_.Quiet(quietContext, board_.PieceOn(m.From()), m) : 0;
 
         // Shallow pruning of moves unlikely to matter, once a move that does not lose is in hand.
         if (best > -kMateBound && hasPieces) {
@@ -274,15 +289,30 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
             if (quiet && !givesCheck) {
                 if (!Pv && depth <= 8 && moveCount > (3 + depth * depth) / (improving ? 1 : 2)) continue;
                 if (!inCheck && lmrDepth <= 6 && staticEval + 90 + 110 * lmrDepth <= alpha) continue;
-                if (lmrDepth <= 3 && historyScore < -2500 * depth) continue;
+                if (lmrDepth <= 3 && historyScore < -4000 * depth) continue;
                 if (lmrDepth <= 7 && !SeeAtLeast(board_, m, -30 * lmrDepth * lmrDepth)) continue;
             } else if (!quiet && depth <= 6 && !SeeAtLeast(board_, m, -100 * depth)) {
                 continue;
             }
         }
 
-        // Checks that do not lose material are looked at one ply deeper.
-        const int extension = givesCheck && ply < 2 * rootDepth_ && SeeAtLeast(board_, m, 0) ? 1 : 0;
+        int extension = 0;
+        if (ply < 2 * rootDepth_) {
+            if (depth >= 8 && m == ttMove && hit.depth >= depth - 3 && hit.bound != Bound::Upper &&
+                !IsMateScore(ttScore)) {
+                // Is the hash move far better than every other move? Then it deserves a deeper look.
+                const int singularBeta = ttScore - 2 * depth;
+                At(ply).excluded = m;
+                const int score = Search<false>(singularBeta - 1, singularBeta, (depth - 1) / 2, ply, cutNode);
+                At(ply).excluded = Move::none();
+                if (shared_.stop.load(std::memory_order_relaxed)) return 0;
+                if (score < singularBeta) extension = 1;
+                else if (singularBeta >= beta) return singularBeta;  // several moves beat beta: cut at once
+            } else if (givesCheck && SeeAtLeast(board_, m, 0)) {
+                // Checks that do not lose material are looked at one ply deeper.
+                extension = 1;
+            }
+        }
         const int newDepth = depth - 1 + extension;
         const PieceType captured = quiet ? NoPieceType : CapturedType(board_, m);
         MakeMove(m, ply);
@@ -296,7 +326,7 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
             r -= improving;
             r -= givesCheck;
             r -= (m == history_.Killer(ply, 0) || m == history_.Killer(ply, 1) || m == counter);
-            r -= historyScore / 6000;
+            r -= historyScore / 8000;
             const int reduced = std::clamp(newDepth - r, 1, newDepth);
             score = -Search<false>(-alpha - 1, -alpha, reduced, ply + 1, true);
             if (score > alpha && reduced < newDepth) score = -Search<false>(-alpha - 1, -alpha, newDepth, ply + 1, !cutNode);
@@ -324,12 +354,12 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
         }
     }
 
-    if (moveCount == 0) return inCheck ? MatedIn(ply) : kDraw;
+    if (moveCount == 0) return excluded ? alpha : inCheck ? MatedIn(ply) : kDraw;
 
     if (best >= beta && bestMove) {
         const int bonus = History::Bonus(depth);
         if (IsQuiet(board_, bestMove)) {
-            UpdateQuietHistory(ply, depth, bestMove, quietsTried, quietCount);
+            UpdateQuietHistory(ply, depth, quietContext, bestMove, quietsTried, quietCount);
         } else if (board_.IsCapture(bestMove)) {
             history_.UpdateCapture(board_.PieceOn(bestMove.From()), bestMove.To(), CapturedType(board_, bestMove), bonus);
         }
@@ -339,8 +369,10 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
         }
     }
 
-    const Bound bound = best >= beta ? Bound::Lower : (Pv && best > startAlpha) ? Bound::Exact : Bound::Upper;
-    shared_.tt.Store(key, bestMove, ScoreToTT(best, ply), staticEval == -kInfinite ? 0 : staticEval, depth, bound);
+    if (!excluded) {
+        const Bound bound = best >= beta ? Bound::Lower : (Pv && best > startAlpha) ? Bound::Exact : Bound::Upper;
+        shared_.tt.Store(key, bestMove, ScoreToTT(best, ply), staticEval == -kInfinite ? 0 : staticEval, depth, bound);
+    }
     return best;
 }
 

@@ -68,6 +68,7 @@ private:
         int staticEval = 0;
         Move move;
         Piece moved = NoPiece;
+        Move excluded;  // left out while testing whether the hash move is singular
         int pliesFromNull = 0;
     };
 
@@ -84,7 +85,9 @@ private:
     // Counts a node; the main thread looks at the clock and the node budget every 1024 nodes.
     bool ShouldStop();
     void UpdatePv(int ply, Move m);
-    void UpdateQuietHistory(int ply, int depth, Move best, const Move* tried, int triedCount);
+    History::QuietContext QuietContextAt(int ply);
+    void UpdateQuietHistory(int ply, int depth, const History::QuietContext& context, Move best, const Move* tried,
+                            int triedCount);
     SearchInfo MakeInfo() const;
     Frame& At(int ply) { return frames_[ply + 2]; }
 
