@@ -23,37 +23,37 @@ int IndexIn(const std::array<const char*, N>& captions, std::string_view caption
 
 } // namespace
 
-MenuSpec BuildMenuSpec() {
-    MenuSpec spec;
+MenuTree BuildMenuTree() {
+    MenuTree menu;
     for (std::size_t i = 0; i < FileMenuCaptions.size(); ++i) {
         if (std::string_view(FileMenuCaptions[i]) == "-") {
-            spec.back().dividerAfter = true;
+            menu.back().dividerAfter = true;
             continue;
         }
-        spec.push_back({std::string("Game/") + FileMenuCaptions[i]});
+        menu.push_back({std::string("Game/") + FileMenuCaptions[i]});
     }
     for (std::size_t i = 0; i < MovesMenuCaptions.size(); ++i) {
         if (std::string_view(MovesMenuCaptions[i]) == "-") {
-            spec.back().dividerAfter = true;
+            menu.back().dividerAfter = true;
             continue;
         }
-        MenuItemSpec item{std::string("Moves/") + MovesMenuCaptions[i], MovesMenuKeys[i], true};
+        MenuItemDef item{std::string("Moves/") + MovesMenuCaptions[i], MovesMenuKeys[i], true};
         item.enabled = i != 6; // "Stop thinking" until the engine thinks
-        spec.push_back(item);
+        menu.push_back(item);
     }
     for (std::size_t i = 0; i < LevelTable.size(); ++i) {
-        MenuItemSpec item{std::string("Options/Computer strength/") + LevelTable[i].Caption, 0, true};
+        MenuItemDef item{std::string("Options/Computer strength/") + LevelTable[i].Caption, 0, true};
         item.checked = i == std::size_t(DefaultLevel);
-        spec.push_back(item);
+        menu.push_back(item);
     }
     for (std::size_t i = 0; i < PromotionCaptions.size(); ++i) {
-        MenuItemSpec item{std::string("Options/Promote next pawn to/") + PromotionCaptions[i], 0, true};
+        MenuItemDef item{std::string("Options/Promote next pawn to/") + PromotionCaptions[i], 0, true};
         item.checked = i == 3;
-        spec.push_back(item);
+        menu.push_back(item);
     }
-    spec.push_back({HelpCaption});
-    spec.push_back({HomePageCaption});
-    return spec;
+    menu.push_back({HelpCaption});
+    menu.push_back({HomePageCaption});
+    return menu;
 }
 
 MenuCommand CommandOf(std::string_view caption) {

@@ -3,7 +3,7 @@
 // an event that CommandOf names.
 #pragma once
 
-#include "platform/MenuSpec.h"
+#include "platform/MenuTree.h"
 
 #include <array>
 #include <cstdint>
@@ -28,7 +28,7 @@ inline constexpr std::array<const char*, 4> PromotionCaptions = {"Knight", "Bish
 inline constexpr const char* HelpCaption = "Help";
 inline constexpr const char* HomePageCaption = "HomePage";
 
-MenuSpec BuildMenuSpec();
+MenuTree BuildMenuTree();
 
 // A menu command by its control array and index.
 enum class MenuGroup { None, File, Moves, Strength, Promotion, Help, HomePage };

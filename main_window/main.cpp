@@ -20,14 +20,14 @@ constexpr int ClientHeight = 363;
 std::string HomePageAddress() { return "file://" + varnix::EngineLibrary::ExecutableFolder() + "/home.html"; }
 
 void AddControls(varnix::FltkPlatform& platform) {
-    for (const varnix::ControlSpec& spec : varnix::BuildControlSpecs()) {
-        if (spec.kind == varnix::ControlSpec::Kind::Lamp) {
-            platform.AddColourBox(spec.name, spec.x, spec.y, spec.width, spec.height, spec.colour);
+    for (const varnix::ControlSpec& control : varnix::BuildControlSpecs()) {
+        if (control.kind == varnix::ControlSpec::Kind::Lamp) {
+            platform.AddColourBox(control.name, control.x, control.y, control.width, control.height, control.colour);
         } else {
-            const int index = varnix::PokeIndex(spec.name);
-            platform.AddPictureButton(spec.name, spec.x, spec.y, varnix::KeyPicture(index), spec.tooltip);
+            const int index = varnix::PokeIndex(control.name);
+            platform.AddPictureButton(control.name, control.x, control.y, varnix::KeyPicture(index), control.tooltip);
         }
-        platform.SetControlVisible(spec.name, spec.visible);
+        platform.SetControlVisible(control.name, control.visible);
     }
 }
 
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         std::printf("Varnix Chess %s\n", VARNIX_VERSION);
         return 0;
     }
-    varnix::FltkPlatform platform(varnix::ProgramTitle, ClientWidth, ClientHeight, varnix::BuildMenuSpec());
+    varnix::FltkPlatform platform(varnix::ProgramTitle, ClientWidth, ClientHeight, varnix::BuildMenuTree());
     AddControls(platform);
 
     varnix::FrmBoard board(platform);

@@ -26,14 +26,14 @@ constexpr int MenuBarHeight = 25;
 
 } // namespace
 
-FltkPlatform::FltkPlatform(const std::string& title, int clientWidth, int clientHeight, const MenuSpec& menu)
+FltkPlatform::FltkPlatform(const std::string& title, int clientWidth, int clientHeight, const MenuTree& menu)
     : caption_(title) {
     Fl::visual(FL_RGB);
     window_ = std::make_unique<Fl_Double_Window>(clientWidth, clientHeight + MenuBarHeight);
     window_->copy_label(title.c_str());
     window_->callback(OnClose, this);
     menuBar_ = new Fl_Menu_Bar(0, 0, clientWidth, MenuBarHeight);
-    for (const MenuItemSpec& item : menu) {
+    for (const MenuItemDef& item : menu) {
         int flags = 0;
         if (item.checkable) flags |= FL_MENU_TOGGLE;
         if (item.checked) flags |= FL_MENU_VALUE;

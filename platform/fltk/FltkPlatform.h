@@ -2,7 +2,7 @@
 // area of fixed size, named controls laid over it, and the desktop services.
 #pragma once
 
-#include "platform/MenuSpec.h"
+#include "platform/MenuTree.h"
 #include "platform/Platform.h"
 
 #include <map>
@@ -20,7 +20,7 @@ class ClientCanvas;
 
 class FltkPlatform : public Platform {
 public:
-    FltkPlatform(const std::string& title, int clientWidth, int clientHeight, const MenuSpec& menu);
+    FltkPlatform(const std::string& title, int clientWidth, int clientHeight, const MenuTree& menu);
     ~FltkPlatform() override;
 
     // Controls laid over the client area, addressed by name afterwards.

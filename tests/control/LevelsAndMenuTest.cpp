@@ -62,9 +62,9 @@ TEST(Levels, StoredLevelReadsWholeNumbersOnly) {
 }
 
 TEST(MenuTable, HoldsEveryItemWithItsShortcutAndFirstState) {
-    const MenuSpec spec = BuildMenuSpec();
-    auto find = [&](const std::string& path) -> const MenuItemSpec* {
-        for (const auto& item : spec) {
+    const MenuTree menu = BuildMenuTree();
+    auto find = [&](const std::string& path) -> const MenuItemDef* {
+        for (const auto& item : menu) {
             if (item.path == path) return &item;
         }
         return nullptr;
@@ -85,7 +85,7 @@ TEST(MenuTable, HoldsEveryItemWithItsShortcutAndFirstState) {
         {"Help", 0, false, true},                        {"HomePage", 0, false, true},
     };
     for (const auto& c : cases) {
-        const MenuItemSpec* item = find(c.path);
+        const MenuItemDef* item = find(c.path);
         ASSERT_NE(item, nullptr) << c.path;
         EXPECT_EQ(item->ctrlKey, c.key) << c.path;
         EXPECT_EQ(item->checked, c.checked) << c.path;
@@ -93,10 +93,10 @@ TEST(MenuTable, HoldsEveryItemWithItsShortcutAndFirstState) {
     }
     EXPECT_TRUE(find("Game/New Game as Black")->dividerAfter);
     EXPECT_TRUE(find("Moves/Forward to end")->dividerAfter);
-    EXPECT_EQ(spec.size(), 4u + 6u + 10u + 4u + 2u);
+    EXPECT_EQ(menu.size(), 4u + 6u + 10u + 4u + 2u);
     std::set<std::string> captions;
-    for (const auto& item : spec) captions.insert(MenuCaption(item.path));
-    EXPECT_EQ(captions.size(), spec.size()) << "captions name the commands, so they must differ";
+    for (const auto& item : menu) captions.insert(MenuCaption(item.path));
+    EXPECT_EQ(captions.size(), menu.size()) << "captions name the commands, so they must differ";
 }
 
 TEST(MenuTable, CaptionsNameTheirCommand) {

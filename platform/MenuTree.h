@@ -8,7 +8,7 @@
 
 namespace varnix {
 
-struct MenuItemSpec {
+struct MenuItemDef {
     std::string path;     // "Moves/Back up one move"; a top-level command has no slash
     char ctrlKey = 0;     // Ctrl+letter shortcut, 0 for none
     bool checkable = false;
@@ -17,7 +17,7 @@ struct MenuItemSpec {
     bool dividerAfter = false;
 };
 
-using MenuSpec = std::vector<MenuItemSpec>;
+using MenuTree = std::vector<MenuItemDef>;
 
 // The caption of an item: the last part of its path.
 inline std::string MenuCaption(const std::string& path) {
