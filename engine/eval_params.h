@@ -39,10 +39,12 @@ struct EvalParams {
     Score tempo;
 
     // King safety: shelter and storm per file around the king, by the rank distance of the nearest pawn
-    // (1, 2, 3 or more, none); attack units per zone square a piece type hits; danger = units^2 / divisor.
+    // (1, 2, 3 or more, none); attack units; danger = units^2 / divisor, at most the cap.
     std::array<Score, 4> shelter;
     std::array<Score, 4> storm;
     std::array<int, kPieceTypeCount> kingAttackUnits;
+    std::array<int, kPieceTypeCount> safeCheck;  // units per square from which a piece type can check safely
+    int kingZoneWeak;                             // units per square next to the king that only the king guards
     int kingDangerDivisor;
     int kingDangerCap;
 

@@ -26,7 +26,11 @@ int CentreDistance(Square s) {
 // What the piece loops learn about each side's attacks, for the threat terms.
 struct AttackMaps {
     std::array<Bitboard, 2> all{};
+    std::array<Bitboard, 2> twice{};  // squares attacked by two or more pieces
     std::array<Bitboard, 2> minors{};
+    std::array<std::array<Bitboard, kPieceTypeCount>, 2> byType{};
+    std::array<int, 2> kingUnits{};      // attack on the enemy king, gathered by the piece loop
+    std::array<int, 2> kingAttackers{};
 };
 
 class Evaluation {
@@ -41,6 +45,8 @@ private:
     Score Pieces();
     template <Color Us>
     Score Threats() const;
+    template <Color Us>
+    Score KingDanger() const;
     template <Color Us>
     Score KingShelter() const;
     template <Color Us>
@@ -82,9 +88,10 @@ Score Evaluation::Pieces() {
     const Square enemyKing = b_.KingSquare(Them);
     const Bitboard zone = enemyKing == NoSquare ? 0 : KingZone(Them, enemyKing);
     const Square ownKing = b_.KingSquare(Us);
-    maps_.all[Us] = pawns_.attacks[Us] | (ownKing == NoSquare ? 0 : KingAttacks(ownKing));
+    const Bitboard kingAttacks = ownKing == NoSquare ? 0 : KingAttacks(ownKing);
+    maps_.twice[Us] = pawns_.attacks[Us] & kingAttacks;
+    maps_.all[Us] = pawns_.attacks[Us] | kingAttacks;
     Score s;
-    int units = 0, attackers = 0;
 
     for (int t = Knight; t <= Queen; ++t) {
         for (Bitboard pieces = b_.Pieces(Us, PieceType(t)); pieces;) {
@@ -94,7 +101,9 @@ Score Evaluation::Pieces() {
             if (t == Bishop) through ^= b_.Pieces(Us, Queen);
             if (t == Rook) through ^= b_.Pieces(Us, Rook, Queen);
             const Bitboard attacks = PieceAttacks(PieceType(t), sq, through);
+            maps_.twice[Us] |= maps_.all[Us] & attacks;
             maps_.all[Us] |= attacks;
+            maps_.byType[Us][t] |= attacks;
             if (t <= Bishop) maps_.minors[Us] |= attacks;
             const int reach = PopCount(attacks & safe);
             switch (t) {
@@ -104,8 +113,8 @@ Score Evaluation::Pieces() {
                 default: s += p_.queenMobility[reach]; break;
             }
             if (const Bitboard hits = attacks & zone) {
-                units += p_.kingAttackUnits[t] * PopCount(hits);
-                ++attackers;
+                maps_.kingUnits[Us] += p_.kingAttackUnits[t] * PopCount(hits);
+                ++maps_.kingAttackers[Us];
             }
             if (t == Rook) {
                 const Bitboard file = FileBB(FileOf(sq));
@@ -117,13 +126,30 @@ Score Evaluation::Pieces() {
         }
     }
     if (PopCount(b_.Pieces(Us, Bishop)) >= 2) s += p_.bishopPair;
-
-    // Attacks grow dangerous together: quadratic in the units, only with two attackers or a queen.
-    if (attackers >= 2 || (attackers == 1 && b_.Pieces(Us, Queen))) {
-        const int danger = std::min(units * units / std::max(p_.kingDangerDivisor, 1), p_.kingDangerCap);
-        s += Score{danger, danger / 8};
-    }
     return s;
+}
+
+// The attack on the enemy king: pieces hitting its zone, checks it cannot stop, and zone squares only its king
+// guards. Attacks grow dangerous together, so the danger is quadratic, and counts with two attackers or a queen.
+template <Color Us>
+Score Evaluation::KingDanger() const {
+    constexpr Color Them = ~Us;
+    const Square k = b_.KingSquare(Them);
+    const int attackers = maps_.kingAttackers[Us];
+    if (k == NoSquare || !(attackers >= 2 || (attackers == 1 && b_.Pieces(Us, Queen)))) return {};
+    const Bitboard occ = b_.Occupied();
+    const Bitboard safe = ~maps_.all[Them] & ~b_.Pieces(Us);
+    const Bitboard diagonal = BishopAttacks(k, occ), straight = RookAttacks(k, occ);
+    const std::array<Bitboard, kPieceTypeCount> checks = {
+        0, 0, KnightAttacks(k), diagonal, straight, diagonal | straight, 0};
+    int units = maps_.kingUnits[Us];
+    for (int t = Knight; t <= Queen; ++t) units += p_.safeCheck[t] * PopCount(checks[t] & maps_.byType[Us][t] & safe);
+    const Bitboard zone = KingAttacks(k);
+    // Every zone square is attacked by the king itself; a second defender makes it strong.
+    const Bitboard weak = zone & maps_.all[Us] & ~maps_.twice[Them];
+    units = std::max(units + p_.kingZoneWeak * PopCount(weak), 0);
+    const int danger = std::min(units * units / std::max(p_.kingDangerDivisor, 1), p_.kingDangerCap);
+    return {danger, danger / 8};
 }
 
 template <Color Us>
@@ -210,6 +236,7 @@ int Evaluation::Run() {
     s += pawns_.score;
     s += Pieces<White>() - Pieces<Black>();
     s += Threats<White>() - Threats<Black>();
+    s += KingDanger<White>() - KingDanger<Black>();
     s += KingShelter<White>() - KingShelter<Black>();
     s += PassedPawns<White>() - PassedPawns<Black>();
     s += b_.SideToMove() == White ? p_.tempo : -p_.tempo;

@@ -70,6 +70,8 @@ std::string ParamsAsCode(const engine::EvalParams& p) {
     c << "    p.shelter = " << List(p.shelter) << ";\n";
     c << "    p.storm = " << List(p.storm) << ";\n";
     c << "    p.kingAttackUnits = " << List(p.kingAttackUnits) << ";\n";
+    c << "    p.safeCheck = " << List(p.safeCheck) << ";\n";
+    c << "    p.kingZoneWeak = " << p.kingZoneWeak << ";\n";
     c << "    p.kingDangerDivisor = " << p.kingDangerDivisor << ";\n";
     c << "    p.kingDangerCap = " << p.kingDangerCap << ";\n";
     return c.str();

@@ -1,4 +1,4 @@
-// varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps 8,4,2,1]
+// varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps 8,4,2,1] [--terms-only 1]
 // Tunes the evaluation weights on positions labelled with game results (lines "FEN;result"): coordinate
 // descent on the mean squared error between the result and a logistic of the evaluation. Writes the weights
 // to OUT after every pass, and OUT.cpp as code for eval_params.cpp at the end.
@@ -77,17 +77,31 @@ double FitScale(const std::vector<Sample>& samples, const EvalParams& params) {
     return best;
 }
 
+// The weights the tuner may change: all of them, or only the single terms (no square or mobility tables),
+// which noisy data cannot push into fitting chance.
+std::vector<std::span<int>> TunableParts(EvalParams& p, bool termsOnly) {
+    if (!termsOnly) return {p.Numbers()};
+    auto part = [](auto& field) { return std::span<int>(reinterpret_cast<int*>(&field), sizeof(field) / sizeof(int)); };
+    return {part(p.pieceValue),   part(p.doubled),       part(p.isolated),         part(p.backward),
+            part(p.passed),       part(p.connected),     part(p.passedEnemyKingDistance),
+            part(p.passedOwnKingDistance), part(p.passedBlocked), part(p.bishopPair), part(p.rookOpenFile),
+            part(p.rookHalfOpenFile), part(p.pawnThreat), part(p.minorThreat), part(p.hanging), part(p.tempo),
+            part(p.shelter),      part(p.storm),         part(p.kingAttackUnits), part(p.safeCheck), part(p.kingZoneWeak),
+            part(p.kingDangerDivisor)};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps 8,4,2,1]\n");
+        std::fprintf(stderr, "usage: varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps 8,4,2,1] [--terms-only 1]\n");
         return 2;
     }
     const std::string dataPath = argv[1], outPath = argv[2];
     EvalParams params = engine::DefaultEvalParams();
     size_t limit = 2'000'000;
     std::vector<int> steps = {8, 4, 2, 1};
+    bool termsOnly = false;
     for (int i = 3; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
         if (key == "--start") {
@@ -96,6 +110,8 @@ int main(int argc, char** argv) {
             params = *start;
         } else if (key == "--limit") {
             limit = std::strtoull(argv[i + 1], nullptr, 10);
+        } else if (key == "--terms-only") {
+            termsOnly = std::string(argv[i + 1]) == "1";
         } else if (key == "--steps") {
             steps.clear();
             std::stringstream list(argv[i + 1]);
@@ -109,7 +125,9 @@ int main(int argc, char** argv) {
     std::printf("scale %.3f error %.6f\n", k, error);
     std::fflush(stdout);
 
-    const std::span<int> numbers = params.Numbers();
+    std::vector<int*> numbers;
+    for (const std::span<int> part : TunableParts(params, termsOnly))
+        for (int& n : part) numbers.push_back(&n);
     for (const int step : steps) {
         for (bool improved = true; improved;) {
             improved = false;
@@ -117,13 +135,13 @@ int main(int argc, char** argv) {
                 for (const int direction : {+1, -1}) {
                     bool moved = false;
                     for (;;) {
-                        numbers[i] += direction * step;
+                        *numbers[i] += direction * step;
                         const double e = Error(samples, params, k);
                         if (e < error) {
                             error = e;
                             moved = improved = true;
                         } else {
-                            numbers[i] -= direction * step;
+                            *numbers[i] -= direction * step;
                             break;
                         }
                     }

@@ -120,7 +120,7 @@ TEST(Search, WinsMaterial) {
         {"KnightForksKingAndQueen", "2q1k3/8/8/1N6/8/8/8/4K3 w - - 0 1", "b5d6"},
         {"TakesHangingQueen", "4k3/8/8/3q4/8/8/3R4/4K3 w - - 0 1", "d2d5"},
         {"PinsQueenToKing", "4k3/8/4q3/8/8/8/3K4/R7 w - - 0 1", "a1e1"},
-        {"KnightPromotionForks", "8/2P1k3/1q6/8/8/8/8/K7 w - - 0 1", "c7c8n"},
+        {"KnightPromotionForks", "8/2P1k3/1q6/8/8/8/7R/K7 w - - 0 1", "c7c8n"},
     };
     Searcher searcher(16);
     for (const Case& c : cases) {
@@ -218,6 +218,25 @@ TEST(Search, StopEndsAnInfiniteSearch) {
     EXPECT_FALSE(searcher.Running());
     EXPECT_EQ(done.load(), 1);
     EXPECT_TRUE(IsLegalMove(b, best));
+}
+
+// Searches started and stopped in quick succession each answer exactly once.
+TEST(Search, RestartsCleanly) {
+    Searcher searcher(8, 2);
+    std::atomic<int> done{0};
+    SearchLimits limits;
+    limits.infinite = true;
+    const Board b = *Board::FromFen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+    for (int i = 0; i < 30; ++i) {
+        searcher.Start(b, {}, limits, nullptr, [&](Move m, Move) {
+            EXPECT_TRUE(IsLegalMove(b, m));
+            ++done;
+        });
+        if (i % 3 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        searcher.Stop();
+    }
+    searcher.Wait();
+    EXPECT_EQ(done.load(), 30);
 }
 
 // A pondering search that has finished its work waits for the ponder hit before it answers.

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "engine/score.h"
+#include "engine/search.h"
+#include "engine/skill.h"
+#include "engine/timeman.h"
+
+using namespace varnix::engine;
+
+// Weaker levels search fewer nodes, and only full strength has no budget at all.
+TEST(Skill, NodeBudgetGrowsWithSkill) {
+    uint64_t previous = 0;
+    for (int s = 1; s < 100; ++s) {
+        const uint64_t budget = Skill(s, false, 1).NodeBudget();
+        EXPECT_GT(budget, previous) << s;
+        previous = budget;
+    }
+    EXPECT_EQ(Skill(100, false, 1).NodeBudget(), 0u);
+}
+
+// The choice never falls further below the best move than the level allows, nor onto a losing mate.
+TEST(Skill, ChoosesOnlyNearBestMoves) {
+    const Move best(E2, E4), close(D2, D4), far(G1, F3), mated(F2, F3);
+    for (const int level : {1, 10, 50, 75, 99}) {
+        Skill skill(level, false, uint64_t(level));
+        for (int i = 0; i < 200; ++i) {
+            const Move m = skill.Choose({{best, 30}, {close, 20}, {far, 30 - 300}, {mated, MatedIn(3)}});
+            EXPECT_TRUE(m == best || m == close) << level;
+        }
+    }
+    // Full strength without variety always plays the best move; a found mate is always played.
+    Skill full(100, false, 3);
+    EXPECT_EQ(full.Choose({{best, 30}, {close, 29}}), best);
+    Skill weak(1, false, 4);
+    EXPECT_EQ(weak.Choose({{best, MateIn(5)}, {close, 500}}), best);
+}
+
+TEST(TimePlan, Budgets) {
+    struct Case {
+        const char* name;
+        SearchLimits limits;
+        Color us;
+        int64_t minHard, maxHard;
+    };
+    SearchLimits fixed;
+    fixed.moveTimeMs = 1000;
+    SearchLimits clock;
+    clock.wtimeMs = 60000;
+    clock.btimeMs = 1000;
+    SearchLimits lastMove;
+    lastMove.wtimeMs = 5000;
+    lastMove.movesToGo = 1;
+    SearchLimits none;
+    SearchLimits infinite = fixed;
+    infinite.infinite = true;
+    const Case cases[] = {
+        {"FixedTimeUsedUpToItsEnd", fixed, White, 950, 1000},
+        {"ClockGivesAShare", clock, White, 2000, 10000},
+        {"LowClockStaysSmall", clock, Black, 1, 400},
+        {"LastMoveBeforeControlMayUseMore", lastMove, White, 2000, 4990},
+        {"NoLimits", none, White, 0, 0},
+        {"InfiniteIgnoresTime", infinite, White, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const TimeBudget b = PlanTime(c.limits, c.us);
+        EXPECT_GE(b.hardMs, c.minHard) << c.name;
+        EXPECT_LE(b.hardMs, c.maxHard) << c.name;
+        EXPECT_LE(b.softMs, b.hardMs) << c.name;
+    }
+}
