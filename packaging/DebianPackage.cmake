@@ -17,12 +17,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
-# The fonts are read at run time through fontconfig, so no linker sees them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libfltk1.3, libpng16-16, libfreetype6, libfontconfig1, fonts-liberation2, fonts-dejavu-core")
+# The fonts are read at run time through fontconfig, so no linker sees them;
+# the libraries come with their versions from dpkg-shlibdeps where it exists.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
 find_program(VARNIX_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(VARNIX_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS "libfltk1.3, libpng16-16, libfreetype6, libfontconfig1, libstdc++6, ")
 endif()
 set(CPACK_GENERATOR DEB)
 include(CPack)
