@@ -36,7 +36,7 @@ std::vector<std::string> WrapParagraph(const std::string& paragraph, const TextR
 
 } // namespace
 
-Surface ComposeAboutPanel(const std::string& aboutText) {
+AboutPanelPictures ComposeAboutPanel(const std::string& aboutText) {
     Surface panel = AboutPanelBackground();
     if (auto font = TextRenderer::Open("Tahoma", false, 8.25)) {
         std::vector<std::string> lines;
@@ -60,9 +60,9 @@ Surface ComposeAboutPanel(const std::string& aboutText) {
     ctrl_SkinableButton ok(ButtonSkinStrip());
     ok.Resize(ButtonWidthTwips);
     ok.SetCaption("OK");
-    const Surface& button = ok.Picture();
-    Blit(panel, ButtonX, ButtonY, button.Width(), button.Height(), button, 0, 0, RasterOp::Copy);
-    return panel;
+    Surface normal = ok.Picture();
+    ok.DrawButton(ctrl_SkinableButton::PressedLook);
+    return {std::move(panel), std::move(normal), ok.Picture(), ButtonX, ButtonY};
 }
 
 } // namespace varnix

@@ -1,5 +1,5 @@
-// The about panel's picture: its background, the about text wrapped into the
-// label's box, and the skinned "OK" button.
+// The about panel's pictures: its background with the about text wrapped into
+// the label's box, and the two looks of its skinned "OK" button.
 #pragma once
 
 #include "platform/Surface.h"
@@ -8,6 +8,14 @@
 
 namespace varnix {
 
-Surface ComposeAboutPanel(const std::string& aboutText);
+struct AboutPanelPictures {
+    Surface panel;
+    Surface okNormal;
+    Surface okPressed;
+    int okX; // the button's place on the panel, in pixels
+    int okY;
+};
+
+AboutPanelPictures ComposeAboutPanel(const std::string& aboutText);
 
 } // namespace varnix

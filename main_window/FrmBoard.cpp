@@ -51,6 +51,7 @@ void FrmBoard::Load(EngineLibrary& engine, std::optional<std::string> folder) {
     LoadWindow();
     const bool loaded = engine.Load(folder ? *folder : EngineLibrary::ExecutableFolder());
     BindEngine(engine);
+    platform_.ShowWindow();
     platform_.Repaint();
     if (loaded && engine.EngineStart()) {
         RunEngine(engine);
@@ -145,7 +146,7 @@ void FrmBoard::HandleEvent(const InputEvent& event) {
     }
     case InputEvent::Kind::Click:
         if (const int index = PokeIndex(event.target); index >= 0) poke_Click(index);
-        if (event.target == AboutPanel) platform_.SetControlVisible(AboutPanel, false); // its "OK"
+        if (event.target == AboutOkButton) platform_.SetControlVisible(AboutPanel, false);
         break;
     case InputEvent::Kind::Close:
         CloseWindow();

@@ -15,6 +15,7 @@ namespace varnix {
 
 inline constexpr const char* ProgramTitle = "Varnix Chess v1.16";
 inline constexpr const char* AboutPanel = "aboutPanel";
+inline constexpr const char* AboutOkButton = "ctrl_SkinableButton1";
 
 // The Game menu (SubFileMenu) by index; 2 is the separator.
 inline constexpr std::array<const char*, 5> FileMenuCaptions = {

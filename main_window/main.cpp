@@ -42,8 +42,11 @@ int main(int argc, char** argv) {
     AddControls(platform);
 
     varnix::FrmBoard board(platform);
-    // The about panel lies over the board; a press on it closes it.
-    platform.AddPictureButton(varnix::AboutPanel, 0, 0, varnix::ComposeAboutPanel(varnix::AboutText()), "");
+    // The about panel lies over the board; its "OK" closes it.
+    const varnix::AboutPanelPictures about = varnix::ComposeAboutPanel(varnix::AboutText());
+    platform.AddPanel(varnix::AboutPanel, 0, 0, about.panel);
+    platform.AddHeldButton(varnix::AboutOkButton, varnix::AboutPanel, about.okX, about.okY, about.okNormal,
+                           about.okPressed);
     platform.SetControlVisible(varnix::AboutPanel, false);
 
     varnix::GameFileBridge bridge(board);
@@ -55,7 +58,6 @@ int main(int argc, char** argv) {
     hooks.OpenHomePage = [&] { platform.OpenUrl(HomePageAddress()); };
     board.SetHooks(hooks);
 
-    platform.ShowWindow();
     board.Load(engine);
     return 0;
 }

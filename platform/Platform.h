@@ -29,6 +29,8 @@ public:
     // Puts the w x h rectangle of picture at (sx, sy) onto the window's client area at (x, y).
     virtual void ShowPicture(const Surface& picture, int sx, int sy, int w, int h, int x, int y) = 0;
     virtual void Repaint() = 0;
+    // Puts the main window on screen (start-up does it once, just before the engine's loop starts).
+    virtual void ShowWindow() = 0;
 
     // Delivers every pending event to the handler, then returns.
     virtual void ProcessPendingEvents() = 0;

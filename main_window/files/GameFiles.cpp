@@ -24,7 +24,7 @@ std::string TodayPgnDate() {
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
     if (!local) return "????.??.??";
-    char text[16];
+    char text[40]; // room for any int the fields could hold
     std::snprintf(text, sizeof text, "%04d.%02d.%02d", local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
     return text;
 }

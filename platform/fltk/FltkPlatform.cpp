@@ -2,6 +2,7 @@
 
 #include "platform/fltk/ClientCanvas.h"
 #include "platform/fltk/FltkModalWindow.h"
+#include "platform/fltk/PanelWidgets.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -24,6 +25,18 @@ namespace {
 
 constexpr int MenuBarHeight = 25;
 
+Fl_Window* mainWindow = nullptr;
+
+// FLTK drops a close request for any window but the modal one while a modal
+// window is open; the main window must still end the program at once.
+int Dispatch(int event, Fl_Window* window) {
+    if (event == FL_CLOSE && window && window == mainWindow) {
+        window->do_callback();
+        return 1;
+    }
+    return Fl::handle_(event, window);
+}
+
 } // namespace
 
 FltkPlatform::FltkPlatform(const std::string& title, int clientWidth, int clientHeight, const MenuTree& menu)
@@ -32,6 +45,8 @@ FltkPlatform::FltkPlatform(const std::string& title, int clientWidth, int client
     window_ = std::make_unique<Fl_Double_Window>(clientWidth, clientHeight + MenuBarHeight);
     window_->copy_label(title.c_str());
     window_->callback(OnClose, this);
+    mainWindow = window_.get();
+    Fl::event_dispatch(Dispatch);
     menuBar_ = new Fl_Menu_Bar(0, 0, clientWidth, MenuBarHeight);
     for (const MenuItemDef& item : menu) {
         int flags = 0;
@@ -46,7 +61,10 @@ FltkPlatform::FltkPlatform(const std::string& title, int clientWidth, int client
     window_->end();
 }
 
-FltkPlatform::~FltkPlatform() = default;
+FltkPlatform::~FltkPlatform() {
+    Fl::event_dispatch(nullptr);
+    mainWindow = nullptr;
+}
 
 void FltkPlatform::AddColourBox(const std::string& name, int x, int y, int w, int h, Pixel colour) {
     window_->begin();
@@ -56,24 +74,53 @@ void FltkPlatform::AddColourBox(const std::string& name, int x, int y, int w, in
     controls_[name] = box;
 }
 
-void FltkPlatform::AddPictureButton(const std::string& name, int x, int y, const Surface& picture,
-                                    const std::string& tooltip) {
+Fl_RGB_Image* FltkPlatform::KeepImage(const std::string& key, const Surface& picture) {
     std::vector<unsigned char> rgb;
     for (Pixel p : picture.Pixels()) {
         rgb.push_back((unsigned char)(p >> 16));
         rgb.push_back((unsigned char)(p >> 8));
         rgb.push_back((unsigned char)p);
     }
-    auto image = std::make_unique<Fl_RGB_Image>(rgb.data(), picture.Width(), picture.Height(), 3);
-    auto owned = std::unique_ptr<Fl_RGB_Image>(static_cast<Fl_RGB_Image*>(image->copy()));
+    // The image must own its pixels: the vector goes out of scope here.
+    Fl_RGB_Image borrowed(rgb.data(), picture.Width(), picture.Height(), 3);
+    auto& kept = images_[key];
+    kept.reset(static_cast<Fl_RGB_Image*>(borrowed.copy()));
+    return kept.get();
+}
+
+void FltkPlatform::AddPictureButton(const std::string& name, int x, int y, const Surface& picture,
+                                    const std::string& tooltip) {
+    Fl_RGB_Image* image = KeepImage(name, picture);
     window_->begin();
     auto* button = new Fl_Button(x, y + MenuBarHeight, picture.Width(), picture.Height());
     button->box(FL_NO_BOX);
-    button->image(owned.get());
+    button->image(image);
     button->copy_tooltip(tooltip.c_str());
     button->callback(OnControl, this);
     window_->end();
-    images_[name] = std::move(owned);
+    controls_[name] = button;
+}
+
+void FltkPlatform::AddPanel(const std::string& name, int x, int y, const Surface& background) {
+    Fl_RGB_Image* image = KeepImage(name, background);
+    window_->begin();
+    auto* panel = new PanelGroup(x, y + MenuBarHeight, background.Width(), background.Height(), image);
+    window_->end();
+    controls_[name] = panel;
+}
+
+void FltkPlatform::AddHeldButton(const std::string& name, const std::string& panel, int x, int y,
+                                 const Surface& normal, const Surface& pressed) {
+    auto it = controls_.find(panel);
+    auto* group = it == controls_.end() ? nullptr : dynamic_cast<Fl_Group*>(it->second);
+    if (!group) return;
+    Fl_RGB_Image* normalImage = KeepImage(name, normal);
+    Fl_RGB_Image* pressedImage = KeepImage(name + "/pressed", pressed);
+    group->begin();
+    auto* button =
+        new HeldPictureButton(group->x() + x, group->y() + y, normal.Width(), normal.Height(), normalImage, pressedImage);
+    button->callback(OnControl, this);
+    group->end();
     controls_[name] = button;
 }
 
@@ -197,6 +244,8 @@ void FltkPlatform::OnControl(Fl_Widget* widget, void* data) {
 }
 
 void FltkPlatform::OnClose(Fl_Widget*, void*) {
+    // FLTK closes a window on Escape; here that would throw the game away.
+    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
     // Closing ends the program at once, whatever runs: the engine's loop and
     // its search thread included. Nothing is sent or saved at this moment.
     std::_Exit(0);

@@ -27,7 +27,11 @@ public:
     void AddColourBox(const std::string& name, int x, int y, int w, int h, Pixel colour);
     // A picture that raises a Click event with its name when pressed.
     void AddPictureButton(const std::string& name, int x, int y, const Surface& picture, const std::string& tooltip);
-    void ShowWindow();
+    // A picture over the client area that keeps presses from what lies beneath; controls can be put on it.
+    void AddPanel(const std::string& name, int x, int y, const Surface& background);
+    // A button on a panel (x, y relative to it) that shows `pressed` while held and raises Click on release.
+    void AddHeldButton(const std::string& name, const std::string& panel, int x, int y, const Surface& normal,
+                       const Surface& pressed);
 
     // Platform
     void SetCaption(const std::string& text) override;
@@ -38,6 +42,7 @@ public:
     void SetMenuChecked(const std::string& item, bool checked) override;
     void ShowPicture(const Surface& picture, int sx, int sy, int w, int h, int x, int y) override;
     void Repaint() override;
+    void ShowWindow() override;
     void ProcessPendingEvents() override;
     void SetEventHandler(std::function<void(const InputEvent&)> handler) override;
     std::uint32_t TickMs() override;
@@ -56,6 +61,7 @@ private:
     static void OnControl(Fl_Widget* widget, void* data);
     void Deliver(const InputEvent& event);
     int FindMenuItem(const std::string& caption) const;
+    Fl_RGB_Image* KeepImage(const std::string& key, const Surface& picture);
 
     std::string caption_;
     std::unique_ptr<Fl_Double_Window> window_;

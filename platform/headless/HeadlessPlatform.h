@@ -32,6 +32,7 @@ public:
     void SetMenuChecked(const std::string& item, bool checked) override;
     void ShowPicture(const Surface& picture, int sx, int sy, int w, int h, int x, int y) override;
     void Repaint() override { ++repaints_; }
+    void ShowWindow() override { shownAfterProcessCalls_ = processCalls_; }
     void ProcessPendingEvents() override;
     void SetEventHandler(std::function<void(const InputEvent&)> handler) override { handler_ = std::move(handler); }
     std::uint32_t TickMs() override;
@@ -66,6 +67,8 @@ public:
     const Surface& Window() const { return window_; }
     int Repaints() const { return repaints_; }
     int ProcessCalls() const { return processCalls_; }
+    // How many event processings had run when the window was shown; -1 while not shown.
+    int ShownAfterProcessCalls() const { return shownAfterProcessCalls_; }
     int Beeps() const { return beeps_; }
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     const std::vector<std::string>& FileDialogTitles() const { return fileDialogTitles_; }
@@ -85,6 +88,7 @@ private:
     Surface window_;
     int repaints_ = 0;
     int processCalls_ = 0;
+    int shownAfterProcessCalls_ = -1;
     int beeps_ = 0;
     int modalShown_ = 0;
     int modalAbandoned_ = 0;

@@ -3,6 +3,7 @@
 // engine (scripted texts) and with the real one at a tiny budget.
 #include "control/Levels.h"
 #include "main_window/FrmBoard.h"
+#include "main_window/MenuTable.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tests/control/ControlTestSupport.h"
 
@@ -89,6 +90,38 @@ TEST(ProgramLoop, EngineReceivesTheStartUpLinesThenANewGameAsBlack) {
     });
     EXPECT_EQ(fake.Received(), (Lines{"skill 100", "ponder on", "new", "new", "whitetime 10000", "blacktime 10000",
                                       "go", "quit"}));
+}
+
+TEST(ProgramLoop, WindowIsShownAfterTheStartUpWaitAndBeforeTheEngineRuns) {
+    FakeEngine fake;
+    ASSERT_TRUE(fake.Loaded());
+    ProgramRun run;
+    int shownAtFirstStep = -2;
+    run.Start(VARNIX_FAKE_ENGINE_DIR, [&] {
+        shownAtFirstStep = run.platform.ShownAfterProcessCalls();
+        return false;
+    });
+    // The half-second wait processes events before the window appears.
+    EXPECT_GT(shownAtFirstStep, 0);
+}
+
+TEST(ProgramLoop, AboutPanelOpensFromHelpAndClosesOnlyByItsOk) {
+    FakeEngine fake;
+    ASSERT_TRUE(fake.Loaded());
+    ProgramRun run;
+    std::vector<bool> seen;
+    int step = 0;
+    run.Start(VARNIX_FAKE_ENGINE_DIR, [&] {
+        seen.push_back(run.platform.ControlVisible(AboutPanel));
+        switch (step++) {
+        case 0: run.platform.QueueEvent(MenuEvent("Help")); break;
+        case 1: run.platform.QueueEvent(NamedEvent(InputEvent::Kind::Click, AboutPanel)); break;
+        case 2: run.platform.QueueEvent(NamedEvent(InputEvent::Kind::Click, AboutOkButton)); break;
+        default: return false;
+        }
+        return true;
+    });
+    EXPECT_EQ(seen, (std::vector<bool>{false, true, true, false}));
 }
 
 TEST(ProgramLoop, EngineTextsReachTheInterpreterAndTheirMessagesAreShown) {
