@@ -41,4 +41,5 @@ fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S "$root" -B "$build_dir" "$@" >/dev/null
-cmake --build "$build_dir" --parallel "$jobs"
+# VARNIX_BUILD_TARGETS: build only these targets instead of everything.
+cmake --build "$build_dir" --parallel "$jobs" ${VARNIX_BUILD_TARGETS:+--target $VARNIX_BUILD_TARGETS}

@@ -9,3 +9,5 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 cd "$build"
 ctest --output-on-failure --timeout 900 -j "$(nproc 2>/dev/null || echo 2)"
+# A short libFuzzer run of every fuzz target once the suite has passed.
+"$root/scripts/fuzz-smoke.sh"
