@@ -112,10 +112,14 @@ void Searcher::Run(Board root, std::vector<uint64_t> history, SearchLimits limit
     std::vector<std::thread> helpers;
     for (size_t i = 1; i < threads; ++i) helpers.emplace_back([this, i] { workers_[i]->Iterate(nullptr); });
     SearchWorker& main = *workers_[0];
-    main.Iterate([&](const SearchInfo& info) {
-        if (info.depth == 1) skill.ObserveShallow(ScoredRoot(main.CompletedRoot(), skill.CandidateCount()));
-        if (onInfo) onInfo(info);
-    });
+    std::function<void(const SearchInfo&)> report = onInfo;
+    if (skill.Limited()) {
+        report = [&](const SearchInfo& info) {
+            if (info.depth == 1) skill.ObserveShallow(ScoredRoot(main.CompletedRoot(), skill.CandidateCount()));
+            if (onInfo) onInfo(info);
+        };
+    }
+    main.Iterate(report);
 
     // A pondering or infinite search that has nothing more to do still waits to be told.
     while (!shared.stop.load() && (shared.pondering.load() || shared.infinite) && !main.RootMoves().empty())
