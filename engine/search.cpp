@@ -23,6 +23,14 @@ Move PonderMove(const Board& root, const std::vector<Move>& pv) {
     return IsLegalMove(after, pv[1]) ? pv[1] : Move::none();
 }
 
+// The first count root moves of a completed iteration with their scores.
+std::vector<ScoredMove> ScoredRoot(const std::vector<RootMove>& completed, int count) {
+    std::vector<ScoredMove> scored;
+    for (size_t i = 0; i < completed.size() && i < size_t(count); ++i)
+        scored.push_back({completed[i].move, completed[i].previousScore});
+    return scored;
+}
+
 }  // namespace
 
 Searcher::Searcher(size_t hashMb, int threads) : tt_(hashMb), shared_(std::make_unique<SearchShared>(tt_)) {
@@ -85,7 +93,7 @@ void Searcher::Run(Board root, std::vector<uint64_t> history, SearchLimits limit
                    std::function<void(const SearchInfo&)> onInfo, std::function<void(Move, Move)> onDone) {
     SearchShared& shared = *shared_;
     shared.startMs.store(NowMs());
-    const auto seed = uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto seed = limits.seed ? limits.seed : uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
     const bool variety = limits.varietyAtStart && root.FullmoveNumber() <= kVarietyMoves;
     Skill skill(limits.skill, variety, seed);
     shared.budget = PlanTime(limits, root.SideToMove());
@@ -104,7 +112,14 @@ void Searcher::Run(Board root, std::vector<uint64_t> history, SearchLimits limit
     std::vector<std::thread> helpers;
     for (size_t i = 1; i < threads; ++i) helpers.emplace_back([this, i] { workers_[i]->Iterate(nullptr); });
     SearchWorker& main = *workers_[0];
-    main.Iterate(onInfo);
+    std::function<void(const SearchInfo&)> report = onInfo;
+    if (skill.Limited()) {
+        report = [&](const SearchInfo& info) {
+            if (info.depth == 1) skill.ObserveShallow(ScoredRoot(main.CompletedRoot(), skill.CandidateCount()));
+            if (onInfo) onInfo(info);
+        };
+    }
+    main.Iterate(report);
 
     // A pondering or infinite search that has nothing more to do still waits to be told.
     while (!shared.stop.load() && (shared.pondering.load() || shared.infinite) && !main.RootMoves().empty())
@@ -117,10 +132,7 @@ void Searcher::Run(Board root, std::vector<uint64_t> history, SearchLimits limit
         const RootMove* chosen = &main.RootMoves().front();
         const auto& completed = main.CompletedRoot();
         if (skill.CandidateCount() > 1 && !completed.empty()) {
-            std::vector<ScoredMove> candidates;
-            for (size_t i = 0; i < completed.size() && i < size_t(skill.CandidateCount()); ++i)
-                candidates.push_back({completed[i].move, completed[i].previousScore});
-            const Move pick = skill.Choose(candidates);
+            const Move pick = skill.Choose(ScoredRoot(completed, skill.CandidateCount()));
             chosen = &*std::find_if(completed.begin(), completed.end(), [&](const RootMove& r) { return r.move == pick; });
         }
         best = chosen->move;

@@ -27,6 +27,7 @@ struct SearchLimits {
     bool ponder = false;      // pondering: no time limit until PonderHit()
     int skill = 100;          // 1..100, 100 = full strength
     bool varietyAtStart = false; // pick among near-best moves in the first moves (seeded from the clock)
+    uint64_t seed = 0;        // of the move choice below full strength; 0 = from the clock
 };
 
 struct SearchInfo {

@@ -9,7 +9,7 @@ namespace varnix::engine {
 
 Skill::Skill(int skill, bool variety, uint64_t seed) : skill_(std::clamp(skill, 1, 100)), variety_(variety), rng_(seed) {}
 
-// Grows by about an eighth per skill point: 10 → ~200 nodes, 50 → ~18,000, 90 → ~1.6 million.
+// Grows by about an eighth per skill point: 10 → ~200 nodes, 50 → ~18,000, 75 → ~310,000, 99 → ~4.7 million.
 uint64_t Skill::NodeBudget() const {
     if (!Limited()) return 0;
     return uint64_t(64.0 * std::pow(1.12, skill_));
@@ -17,23 +17,43 @@ uint64_t Skill::NodeBudget() const {
 
 int Skill::CandidateCount() const { return Limited() ? 4 : variety_ ? 3 : 1; }
 
-// Centipawns a chosen move may lie below the best: wider as the skill falls, never a piece.
-int Skill::Margin() const { return Limited() ? 10 + (100 - skill_) * 13 / 10 : variety_ ? 12 : 0; }
+int Skill::NoiseCentipawns() const { return Limited() ? (100 - skill_) * 6 / 10 : variety_ ? 6 : 0; }
+
+int Skill::BlindPercent() const { return Limited() ? (100 - skill_) / 2 : 0; }
+
+// Weak levels may drop a minor piece to a tactic they did not see, never more.
+int Skill::MostLossCentipawns() const { return Limited() ? 40 + (100 - skill_) * 3 : variety_ ? 12 : 0; }
+
+// The score as this player sees it: sometimes only the first glance, always a little misjudged.
+int Skill::PerceivedScore(const ScoredMove& candidate) {
+    int score = candidate.score;
+    if (std::uniform_int_distribution<int>(0, 99)(rng_) < BlindPercent()) {
+        const auto glance = std::find_if(shallow_.begin(), shallow_.end(),
+                                         [&](const ScoredMove& s) { return s.move == candidate.move; });
+        if (glance != shallow_.end() && !IsMateScore(glance->score) && glance->score > -kInfinite) score = glance->score;
+    }
+    const int noise = NoiseCentipawns();
+    if (noise > 0) score += int(std::normal_distribution<double>(0.0, noise)(rng_));
+    return score;
+}
 
 Move Skill::Choose(const std::vector<ScoredMove>& candidates) {
     if (candidates.empty()) return Move::none();
     const int best = candidates.front().score;
-    const int margin = Margin();
-    if (margin == 0 || IsMateScore(best)) return candidates.front().move;
-    // Weights fall linearly from the best move to the edge of the margin.
-    std::vector<int> weights;
-    for (const ScoredMove& c : candidates) {
-        const int loss = best - c.score;
-        if (loss > margin || IsMateScore(c.score)) break;
-        weights.push_back(margin - loss + 1);
+    const int mostLoss = MostLossCentipawns();
+    if (mostLoss == 0 || IsMateScore(best)) return candidates.front().move;
+    Move chosen = candidates.front().move;
+    int chosenScore = PerceivedScore(candidates.front());
+    for (size_t i = 1; i < candidates.size(); ++i) {
+        const ScoredMove& c = candidates[i];
+        if (best - c.score > mostLoss || IsMateScore(c.score)) break;
+        const int perceived = PerceivedScore(c);
+        if (perceived > chosenScore) {
+            chosen = c.move;
+            chosenScore = perceived;
+        }
     }
-    std::discrete_distribution<size_t> pick(weights.begin(), weights.end());
-    return candidates[pick(rng_)].move;
+    return chosen;
 }
 
 }  // namespace varnix::engine

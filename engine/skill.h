@@ -1,4 +1,4 @@
-// Playing strength below full: fewer nodes, and a choice among the best root moves.
+// Playing strength below full: fewer nodes, and a human-like choice among the best root moves.
 #pragma once
 
 #include <cstdint>
@@ -24,15 +24,23 @@ public:
     uint64_t NodeBudget() const;
     // How many root moves need an exact score for the choice.
     int CandidateCount() const;
-    // Picks a move from candidates (best first, exact scores).
+    // Root scores after the first completed iteration: what a glance at the position shows.
+    void ObserveShallow(const std::vector<ScoredMove>& root) { shallow_ = root; }
+    // Picks a move from candidates (best first, exact scores of the last completed iteration).
     Move Choose(const std::vector<ScoredMove>& candidates);
 
+    // The rules of the choice, visible for tests and the strength notes.
+    int NoiseCentipawns() const;     // spread of the misjudgement of each candidate
+    int BlindPercent() const;        // chance that a candidate is judged by the first glance only
+    int MostLossCentipawns() const;  // a chosen move never lies further below the best
+
 private:
-    int Margin() const;
+    int PerceivedScore(const ScoredMove& candidate);
 
     int skill_;
     bool variety_;
     std::mt19937_64 rng_;
+    std::vector<ScoredMove> shallow_;
 };
 
 }  // namespace varnix::engine

@@ -23,8 +23,10 @@ TEST(Skill, ChoosesOnlyNearBestMoves) {
     const Move best(E2, E4), close(D2, D4), far(G1, F3), mated(F2, F3);
     for (const int level : {1, 10, 50, 75, 99}) {
         Skill skill(level, false, uint64_t(level));
+        // The far move also looks best at a glance: a blind spot must still not reach it.
+        skill.ObserveShallow({{far, 900}, {best, 30}, {close, 20}});
         for (int i = 0; i < 200; ++i) {
-            const Move m = skill.Choose({{best, 30}, {close, 20}, {far, 30 - 300}, {mated, MatedIn(3)}});
+            const Move m = skill.Choose({{best, 30}, {close, 20}, {far, 30 - 400}, {mated, MatedIn(3)}});
             EXPECT_TRUE(m == best || m == close) << level;
         }
     }
@@ -33,6 +35,34 @@ TEST(Skill, ChoosesOnlyNearBestMoves) {
     EXPECT_EQ(full.Choose({{best, 30}, {close, 29}}), best);
     Skill weak(1, false, 4);
     EXPECT_EQ(weak.Choose({{best, MateIn(5)}, {close, 500}}), best);
+}
+
+// How often each level falls for a move that looks best at a glance but loses a pawn and a half to the deeper
+// search, and how often it finds the best move: both must change steadily with the skill.
+TEST(Skill, MistakesBecomeRarerWithSkill) {
+    const Move best(E2, E4), trap(D2, D4), quiet(G1, F3);
+    const std::vector<ScoredMove> final = {{best, 40}, {quiet, 20}, {trap, -110}};
+    int previousTrap = 1000, previousBest = -1;
+    for (const int level : {10, 20, 30, 50, 75, 99}) {
+        Skill skill(level, false, 7);
+        skill.ObserveShallow({{trap, 120}, {best, 40}, {quiet, 20}});
+        int trapped = 0, found = 0;
+        for (int i = 0; i < 1000; ++i) {
+            const Move m = skill.Choose(final);
+            trapped += m == trap;
+            found += m == best;
+        }
+        EXPECT_LE(trapped, previousTrap) << level;
+        EXPECT_GE(found, previousBest) << level;
+        previousTrap = trapped;
+        previousBest = found;
+        if (level <= 30) {
+            EXPECT_GT(trapped, 50) << level;  // weak players do fall for it
+        }
+        if (level >= 75) {
+            EXPECT_LT(trapped, 10) << level;  // strong ones hardly ever
+        }
+    }
 }
 
 TEST(TimePlan, Budgets) {
