@@ -104,22 +104,11 @@ struct OwnedSliderTables : SliderTables {
 
 }  // namespace
 
-const SliderTables& Sliders() {
+const SliderTables& BuildSliders() {
     static const OwnedSliderTables tables;
     return tables;
 }
 
 }  // namespace detail
-
-Bitboard PieceAttacks(PieceType t, Square s, Bitboard occupied) {
-    switch (t) {
-        case Knight: return KnightAttacks(s);
-        case Bishop: return BishopAttacks(s, occupied);
-        case Rook: return RookAttacks(s, occupied);
-        case Queen: return QueenAttacks(s, occupied);
-        case King: return KingAttacks(s);
-        default: return 0;
-    }
-}
 
 }  // namespace varnix::engine

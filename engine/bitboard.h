@@ -117,8 +117,12 @@ struct SliderTables {
     std::array<std::array<Bitboard, kSquareCount>, kSquareCount> line;
 };
 
-// Built on first use (thread-safe), so no start-up order matters.
-const SliderTables& Sliders();
+const SliderTables& BuildSliders();
+// Built on first use (thread-safe), so no start-up order matters; inline so the hot lookups stay calls-free.
+inline const SliderTables& Sliders() {
+    static const SliderTables& tables = BuildSliders();
+    return tables;
+}
 
 }  // namespace detail
 
@@ -138,7 +142,16 @@ inline Bitboard QueenAttacks(Square s, Bitboard occupied) {
     return BishopAttacks(s, occupied) | RookAttacks(s, occupied);
 }
 // Attacks of a piece type other than the pawn.
-Bitboard PieceAttacks(PieceType t, Square s, Bitboard occupied);
+inline Bitboard PieceAttacks(PieceType t, Square s, Bitboard occupied) {
+    switch (t) {
+        case Knight: return KnightAttacks(s);
+        case Bishop: return BishopAttacks(s, occupied);
+        case Rook: return RookAttacks(s, occupied);
+        case Queen: return QueenAttacks(s, occupied);
+        case King: return KingAttacks(s);
+        default: return 0;
+    }
+}
 
 // Squares strictly between a and b on a common line; empty when they share none.
 inline Bitboard Between(Square a, Square b) { return detail::Sliders().between[a][b]; }

@@ -267,7 +267,9 @@ Evaluator::Evaluator(const EvalParams& params) : params_(params) {}
 
 int Evaluator::Evaluate(const Board& b) {
     if (b.IsInsufficientMaterial()) return kDraw;
-    return Evaluation(b, params_, pawns_.Probe(b, params_)).Run();
+    const int score = Evaluation(b, params_, pawns_.Probe(b, params_)).Run();
+    // An edge fades while nothing irreversible happens, so the engine makes progress before the fifty-move rule.
+    return score * (200 - std::min(b.HalfmoveClock(), 100)) / 200;
 }
 
 }  // namespace varnix::engine

@@ -2,12 +2,20 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 namespace varnix::engine {
+namespace {
+
+// The window needs one core; the search gets the others.
+int SearchThreads() { return std::max(1, int(std::thread::hardware_concurrency()) - 1); }
+
+}  // namespace
 
 EngineLoop::EngineLoop(VarnixPumpCallback pump, VarnixOutputCallback output)
     : pump_(pump),
       output_(output),
+      searcher_(64, SearchThreads()),
       session_(searcher_, [this](std::string_view text) { Announce(text); }, [this] { Wake(); }) {}
 
 void EngineLoop::Run() {

@@ -32,6 +32,7 @@ MovePicker::MovePicker(const Board& board, const History& history, const History
     GenerateLegal(board, moves_);
     for (int i = 0; i < moves_.Size(); ++i) {
         const Move m = moves_[i];
+        seeChecked_[i] = false;
         if (m == ttMove) {
             scores_[i] = kTTMove;
         } else if (board.IsCapture(m) || m.KindOf() == Move::Promotion) {
@@ -55,6 +56,7 @@ MovePicker::MovePicker(const Board& board, const History& history, Move ttMove) 
         GenerateNoisy(board, moves_);
     for (int i = 0; i < moves_.Size(); ++i) {
         const Move m = moves_[i];
+        seeChecked_[i] = false;
         if (m == ttMove)
             scores_[i] = kTTMove;
         else if (board.IsCapture(m) || m.KindOf() == Move::Promotion)

@@ -81,6 +81,7 @@ void SearchWorker::MakeMove(Move m, int ply) {
     At(ply).move = m;
     At(ply).moved = board_.PieceOn(m.From());
     board_.MakeMove(m);
+    shared_.tt.Prefetch(board_.Hash());
     keys_.push_back(board_.Hash());
     At(ply + 1).pliesFromNull = At(ply).pliesFromNull + 1;
 }

@@ -1,6 +1,9 @@
 #include "engine/tt.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <new>
 
 #include "engine/score.h"
 
@@ -18,6 +21,11 @@ TTHit Unpack(uint64_t data) {
             Bound((data >> 56) & 3)};
 }
 
+uint64_t Load(const uint64_t& word) {
+    return std::atomic_ref(const_cast<uint64_t&>(word)).load(std::memory_order_relaxed);
+}
+void Save(uint64_t& word, uint64_t value) { std::atomic_ref(word).store(value, std::memory_order_relaxed); }
+
 uint8_t GenerationOf(uint64_t data) { return uint8_t(data >> 58); }
 int DepthOf(uint64_t data) { return int((data >> 48) & 255); }
 
@@ -28,23 +36,21 @@ TranspositionTable::TranspositionTable(size_t megabytes) { Resize(megabytes); }
 void TranspositionTable::Resize(size_t megabytes) {
     const size_t bytes = std::clamp<size_t>(megabytes, 1, 65536) << 20;
     bucketCount_ = bytes / sizeof(Bucket);
-    buckets_ = std::make_unique<Bucket[]>(bucketCount_);
+    buckets_.reset();
+    // calloc hands out pages that are already zero, which makes a large table cheap to start.
+    buckets_.reset(static_cast<Bucket*>(std::calloc(bucketCount_, sizeof(Bucket))));
+    if (!buckets_) throw std::bad_alloc();
 }
 
 void TranspositionTable::Clear() {
-    for (size_t i = 0; i < bucketCount_; ++i) {
-        for (Slot& s : buckets_[i].slots) {
-            s.check.store(0, std::memory_order_relaxed);
-            s.data.store(0, std::memory_order_relaxed);
-        }
-    }
+    std::memset(static_cast<void*>(buckets_.get()), 0, bucketCount_ * sizeof(Bucket));
     generation_ = 0;
 }
 
 bool TranspositionTable::Probe(uint64_t key, TTHit& hit) const {
     for (const Slot& s : BucketOf(key).slots) {
-        const uint64_t data = s.data.load(std::memory_order_relaxed);
-        if ((s.check.load(std::memory_order_relaxed) ^ data) == key && data != 0) {
+        const uint64_t data = Load(s.data);
+        if ((Load(s.check) ^ data) == key && data != 0) {
             hit = Unpack(data);
             return true;
         }
@@ -57,8 +63,8 @@ void TranspositionTable::Store(uint64_t key, Move move, int score, int eval, int
     Slot* victim = &bucket.slots[0];
     int victimWorth = 1 << 30;
     for (Slot& s : bucket.slots) {
-        const uint64_t data = s.data.load(std::memory_order_relaxed);
-        if ((s.check.load(std::memory_order_relaxed) ^ data) == key) {
+        const uint64_t data = Load(s.data);
+        if ((Load(s.check) ^ data) == key) {
             // Same position: keep the old move when the new result has none, and keep deeper exact entries.
             const TTHit old = Unpack(data);
             if (!move) move = old.move;
@@ -75,8 +81,8 @@ void TranspositionTable::Store(uint64_t key, Move move, int score, int eval, int
         }
     }
     const uint64_t data = Pack(move, score, eval, depth, bound, generation_);
-    victim->data.store(data, std::memory_order_relaxed);
-    victim->check.store(key ^ data, std::memory_order_relaxed);
+    Save(victim->data, data);
+    Save(victim->check, key ^ data);
 }
 
 int TranspositionTable::HashFull() const {
@@ -84,7 +90,7 @@ int TranspositionTable::HashFull() const {
     const size_t sample = std::min<size_t>(bucketCount_, 250);
     for (size_t i = 0; i < sample; ++i) {
         for (const Slot& s : buckets_[i].slots) {
-            const uint64_t data = s.data.load(std::memory_order_relaxed);
+            const uint64_t data = Load(s.data);
             used += data != 0 && GenerationOf(data) == generation_;
         }
     }

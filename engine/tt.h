@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 #include "engine/types.h"
@@ -29,15 +30,18 @@ public:
     void NewSearch() { generation_ = uint8_t((generation_ + 1) & 63); }
 
     bool Probe(uint64_t key, TTHit& hit) const;
+    // Starts loading the key's bucket, so that the probe a little later finds it in the cache.
+    void Prefetch(uint64_t key) const { __builtin_prefetch(&BucketOf(key)); }
     void Store(uint64_t key, Move move, int score, int eval, int depth, Bound bound);
     // Per mille of a sample of slots holding entries of this search.
     int HashFull() const;
 
 private:
     // Each slot keeps key ^ data beside data, so a slot torn by two writers fails the key check.
+    // Plain words read and written through std::atomic_ref, so that the table can be zeroed in one go.
     struct Slot {
-        std::atomic<uint64_t> check{0};
-        std::atomic<uint64_t> data{0};
+        uint64_t check;
+        uint64_t data;
     };
     static constexpr int kSlotsPerBucket = 4;
     struct Bucket {
@@ -46,7 +50,10 @@ private:
 
     Bucket& BucketOf(uint64_t key) const { return buckets_[(unsigned __int128)key * bucketCount_ >> 64]; }
 
-    std::unique_ptr<Bucket[]> buckets_;
+    struct Free {
+        void operator()(Bucket* b) const { std::free(b); }
+    };
+    std::unique_ptr<Bucket[], Free> buckets_;
     size_t bucketCount_ = 0;
     uint8_t generation_ = 0;
 };

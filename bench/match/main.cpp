@@ -2,7 +2,7 @@
 // openings, each with colours swapped, and prints W/D/L, score and Elo.
 //
 //   varnix-match --engine1 CMD --engine2 CMD [--games N] [--movetime MS]
-//                [--option1 Name=Value]... [--option2 Name=Value]...
+//                [--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -21,6 +21,7 @@ struct Settings {
     std::vector<std::string> options[2];
     int games = 20;
     int moveTimeMs = 1000;
+    bool showMoves = false;  // print each game's start position and moves, to see how games are lost
 };
 
 bool ReadArguments(int argc, char** argv, Settings& settings) {
@@ -32,6 +33,7 @@ bool ReadArguments(int argc, char** argv, Settings& settings) {
         else if (key == "--option2") settings.options[1].push_back(value);
         else if (key == "--games") settings.games = std::atoi(value.c_str());
         else if (key == "--movetime") settings.moveTimeMs = std::atoi(value.c_str());
+        else if (key == "--show-moves") settings.showMoves = value == "1";
         else return false;
     }
     return argc % 2 == 1 && !settings.commands[0].empty() && !settings.commands[1].empty() && settings.games > 0 &&
@@ -54,7 +56,7 @@ int main(int argc, char** argv) {
     Settings settings;
     if (!ReadArguments(argc, argv, settings)) {
         std::fprintf(stderr, "usage: %s --engine1 CMD --engine2 CMD [--games N] [--movetime MS] "
-                             "[--option1 Name=Value]... [--option2 Name=Value]...\n", argv[0]);
+                             "[--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]\n", argv[0]);
         return 2;
     }
     signal(SIGPIPE, SIG_IGN);  // a dying engine loses its game; it does not end the match
@@ -79,6 +81,7 @@ int main(int argc, char** argv) {
         else ++losses;
         std::printf("game %d: %s - %s  %s (%s, %d plies)\n", game + 1, white.Name().c_str(), black.Name().c_str(),
                     ResultText(record.outcome), record.reason.c_str(), record.plies);
+        if (settings.showMoves) std::printf("  fen %s moves%s\n", fen.c_str(), record.moves.c_str());
         std::fflush(stdout);
     }
     const EloEstimate elo = EstimateElo(wins, draws, losses);

@@ -39,23 +39,24 @@ GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, 
         engine->Send("isready");
         engine->WaitFor("readyok", UciEngine::Clock::now() + kGrace);
     }
-    std::string moves;
+    std::string moves;  // with a leading space, as the position command wants them
     for (int plies = 0;; ++plies) {
         if (std::optional<GameRecord> end = Adjudicate(*line)) {
             end->plies = plies;
+            end->moves = moves;
             return *end;
         }
-        if (plies == kMostPlies) return {Outcome::Draw, "move cap", plies};
+        if (plies == kMostPlies) return {Outcome::Draw, "move cap", plies, moves};
         const engine::Color side = line->Current().SideToMove();
         UciEngine& mover = side == engine::White ? white : black;
         mover.Send("position fen " + fen + (moves.empty() ? "" : " moves" + moves));
         mover.Send("go movetime " + std::to_string(moveTimeMs));
         const auto deadline = UciEngine::Clock::now() + std::chrono::milliseconds(moveTimeMs) + kGrace;
         const std::optional<std::string> answer = mover.WaitFor("bestmove ", deadline);
-        if (!answer) return {WinFor(~side), mover.Name() + " gave no move in time", plies};
+        if (!answer) return {WinFor(~side), mover.Name() + " gave no move in time", plies, moves};
         const std::string text = answer->substr(9, answer->find(' ', 9) - 9);
         const engine::Move move = engine::MoveFromUci(line->Current(), text);
-        if (!move) return {WinFor(~side), mover.Name() + " played the illegal move " + text, plies};
+        if (!move) return {WinFor(~side), mover.Name() + " played the illegal move " + text, plies, moves};
         line->Play(move);
         moves += " " + text;
     }

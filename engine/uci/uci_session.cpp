@@ -173,7 +173,7 @@ void UciSession::WriteInfo(const SearchInfo& info) {
     const int64_t ms = std::max<int64_t>(1, info.elapsedMs);
     line += " nodes " + std::to_string(info.nodes) + " nps " + std::to_string(info.nodes * 1000 / uint64_t(ms));
     line += " time " + std::to_string(info.elapsedMs) + " pv";
-    for (const Move move : info.pv) line += " " + MoveToUci(move);
+    for (const Move move : info.pv) line.append(" ").append(MoveToUci(move));
     Write(line);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -78,6 +79,19 @@ TEST(Evaluate, KnowsWhoIsBetter) {
     }
 }
 
+// Moves without captures or pawn moves wear an advantage down, whichever side has it.
+TEST(Evaluate, AdvantageFadesWithTheFiftyMoveCount) {
+    Evaluator e;
+    for (const char* placement : {"4k3/8/8/8/8/8/8/3RK3 w", "4k3/8/8/8/8/8/8/3RK3 b", "3rk3/8/8/8/8/8/8/4K3 w"}) {
+        const int fresh = e.Evaluate(*Board::FromFen(std::string(placement) + " - - 0 60"));
+        const int stale = e.Evaluate(*Board::FromFen(std::string(placement) + " - - 80 60"));
+        EXPECT_GT(std::abs(fresh), 200) << placement;
+        EXPECT_LT(std::abs(stale), std::abs(fresh)) << placement;
+        EXPECT_GT(std::abs(stale), 0) << placement;
+        EXPECT_EQ(stale > 0, fresh > 0) << placement;
+    }
+}
+
 TEST(See, ExchangesOnOneSquare) {
     struct Case {
         const char* fen;
@@ -120,4 +134,24 @@ TEST(TranspositionTable, StoresAndAdjustsMates) {
     EXPECT_FALSE(tt.Probe(0x1234567890ABCDEEULL, hit));
     tt.Clear();
     EXPECT_FALSE(tt.Probe(0x1234567890ABCDEFULL, hit));
+}
+
+TEST(PawnStructure, FindsPassedPawns) {
+    struct Case {
+        const char* fen;
+        Bitboard whitePassed, blackPassed;
+    };
+    const Case cases[] = {
+        {"4k3/8/8/8/8/8/4P3/4K3 w - - 0 1", SquareBB(E2), 0},
+        {"4k3/3p4/8/8/8/8/4P3/4K3 w - - 0 1", 0, 0},                       // they stop each other
+        {"4k3/8/8/3p4/4P3/8/8/4K3 w - - 0 1", 0, 0},                       // facing diagonally
+        {"4k3/8/8/4P3/3p4/8/8/4K3 w - - 0 1", SquareBB(E5), SquareBB(D4)}, // past each other
+        {"4k3/8/8/8/8/4P3/4P3/4K3 w - - 0 1", SquareBB(E3), 0},            // only the front pawn of two
+        {"4k3/p7/8/8/8/8/7P/4K3 w - - 0 1", SquareBB(H2), SquareBB(A7)},
+    };
+    for (const Case& c : cases) {
+        const PawnInfo info = EvaluatePawns(*Board::FromFen(c.fen), DefaultEvalParams());
+        EXPECT_EQ(info.passed[White], c.whitePassed) << c.fen;
+        EXPECT_EQ(info.passed[Black], c.blackPassed) << c.fen;
+    }
 }

@@ -52,6 +52,7 @@ TEST(UciSession, SearchesThePositionGivenAndAnswersWithALegalMove) {
         const char* go;
         const char* fenAfter;   // the position searched
         const char* expected;   // a forced answer, or nullptr
+        const char* option = "isready";
     };
     const Case cases[] = {
         {"position startpos moves e2e4 e7e5 g1f3", "go depth 3",
@@ -61,10 +62,12 @@ TEST(UciSession, SearchesThePositionGivenAndAnswersWithALegalMove) {
         {"position startpos", "go wtime 200 btime 200 winc 10 binc 10 movestogo 5",
          "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", nullptr},
         {"position startpos", "go nodes 2000", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", nullptr},
+        {"position startpos moves d2d4", "go depth 7", "rnbqkbnr/pppppppp/8/8/3P4/8/PPP1PPPP/RNBQKBNR b KQkq - 0 1",
+         nullptr, "setoption name Threads value 3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.position);
-        const std::string out = Session({"setoption name Hash value 8", c.position, c.go});
+        const std::string out = Session({"setoption name Hash value 8", c.option, c.position, c.go});
         const std::string last = Last(out);
         if (c.expected != nullptr) {
             EXPECT_EQ(last.substr(0, std::string(c.expected).size()), c.expected);
