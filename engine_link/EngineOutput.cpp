@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <algorithm>
+#include <utility>
 
 namespace varnix {
 
@@ -49,20 +50,24 @@ void EngineOutput::Receive(std::int32_t n) {
 }
 
 void EngineOutput::Interpret(const std::string& text) {
+    // The game-end texts and draw claims that follow a discarded move speak of a game no longer shown.
+    const bool discarded = std::exchange(afterDiscardedMove_, false);
     if (Contains(text, "analyze complete")) {
         link_.ThinkingEnded();
         link_.Flags().DiscardEngineMove = false;
     }
-    if (Contains(text, "claim a draw") || Contains(text, "I offer a draw")) {
-        link_.InterruptEngine();
-        platform_.SetMenuEnabled(MenuStopThinking, false);
+    if (!discarded) {
+        if (Contains(text, "claim a draw") || Contains(text, "I offer a draw")) {
+            link_.InterruptEngine();
+            platform_.SetMenuEnabled(MenuStopThinking, false);
+        }
+        if (Contains(text, "stalemate")) {
+            actions_.EndGame();
+            actions_.ShowMessage("Stalemate!");
+        }
+        if (Contains(text, "White mates")) AnnounceMate(0);
+        if (Contains(text, "Black mates")) AnnounceMate(0);
     }
-    if (Contains(text, "stalemate")) {
-        actions_.EndGame();
-        actions_.ShowMessage("Stalemate!");
-    }
-    if (Contains(text, "White mates")) AnnounceMate(0);
-    if (Contains(text, "Black mates")) AnnounceMate(0);
     const bool wasDue = moveLineDue_;
     if (wasDue) EngineMove(text);
     moveLineDue_ = !text.empty() && text.front() == Bel;
@@ -81,6 +86,7 @@ void EngineOutput::EngineMove(const std::string& text) {
     EngineFlags& flags = link_.Flags();
     if (flags.DiscardEngineMove) {
         flags.DiscardEngineMove = false;
+        afterDiscardedMove_ = true;
         return;
     }
     if (actions_.GameEnded()) return;

@@ -44,6 +44,7 @@ private:
     EngineLink& link_;
     EngineOutputActions& actions_;
     bool moveLineDue_ = false;
+    bool afterDiscardedMove_ = false;
 };
 
 // The move number and the move of a move line ("move (12): Nf3 \n"); the
