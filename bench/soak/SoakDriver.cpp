@@ -80,9 +80,11 @@ void SoakBoard::PlayEngineMove(std::string_view moveText) {
 }
 
 SoakDriver::SoakDriver(SoakOptions options)
-    : options_(std::move(options)), rng_(options_.Seed), board_(platform_, *this) {
-    board_.SetHooks({});
+    : options_(std::move(options)), rng_(options_.Seed), board_(platform_, *this), bridge_(board_),
+      files_(bridge_, platform_, board_.Record(), board_.Calls()) {
     FrmBoardHooks hooks;
+    hooks.SaveGame = [this] { files_.SaveGame(); };
+    hooks.LoadGame = [this] { files_.LoadGame(); };
     hooks.Close = [] {};
     board_.SetHooks(hooks);
     char pattern[] = "/tmp/varnix-soak-XXXXXX";
@@ -91,7 +93,8 @@ SoakDriver::SoakDriver(SoakOptions options)
 
 SoakDriver::~SoakDriver() {
     if (tapped == this) tapped = nullptr;
-    if (!folder_.empty()) {
+    // After a violation the saved games stay for a look.
+    if (!folder_.empty() && !failed_) {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
@@ -151,11 +154,8 @@ bool SoakDriver::AtRest() {
 
 void SoakDriver::CheckAtRest() {
     if (std::string fault = ShownBoardFault(board_.Calls(), board_.Record()); !fault.empty()) return Fail(fault);
-    if (emptySaveDue_) {
-        emptySaveDue_ = false;
-        // The note was looked at when it appeared; it must have appeared.
-        if (platform_.FileDialogTitles().size() != std::size_t(saves_) - 1 + 0 && false) return;
-    }
+    // The note clears the flag when it appears.
+    if (std::exchange(emptySaveDue_, false)) return Fail("a save of no moves said nothing");
     if (roundTrip_) {
         const FileRoundTrip trip = *roundTrip_;
         roundTrip_.reset();
@@ -218,8 +218,7 @@ void SoakDriver::EngineTurnStep() {
 }
 
 void SoakDriver::StrayPress() {
-    ++step_;
-    ++stepsInGame_;
+    Begin("stray press");
     const int x = Roll(362), y = Roll(363);
     switch (Roll(3)) {
     case 0: // a right click anywhere
@@ -242,8 +241,7 @@ void SoakDriver::PlayRandomMove() {
     const Position& position = board_.Record().State().CurrentPosition;
     const MoveList list = board_.Calls().GetLegalMoves(position, position.BlackToMove);
     if (list.Count == 0) return Step();
-    ++step_;
-    ++stepsInGame_;
+    Begin("move");
     const Move& move = list.Entries[Roll(list.Count)];
     const int kingRow = position.BlackToMove != 0 ? 1 : 8;
     const int fromFile = move.Castle != 0 ? 5 : move.FromFile, fromRow = move.Castle != 0 ? kingRow : move.FromRow;
@@ -265,46 +263,46 @@ void SoakDriver::PlayRandomMove() {
 
 // One of the four steps, from the Moves menu or its picture button.
 void SoakDriver::Step() {
-    ++step_;
-    ++stepsInGame_;
+    Begin("step");
     const int which = Roll(6) < 3 ? 0 : Roll(4); // mostly back, to try other moves from there
     if (Chance(0.5)) {
         Menu(MovesMenuCaptions[std::size_t(which)]);
     } else {
         for (std::size_t poke = 0; poke < PokeMovesItem.size(); ++poke) {
-            if (PokeMovesItem[poke] == which) platform_.QueueEvent({InputEvent::Kind::Click, "poke" + std::to_string(poke)});
+            if (PokeMovesItem[poke] == which) Click("poke" + std::to_string(poke));
         }
     }
 }
 
 void SoakDriver::NewGame() {
-    ++step_;
-    if (++game_ > options_.Games) return Quit();
+    Begin("new game");
     stepsInGame_ = 0;
+    if (++game_ > options_.Games) return Quit();
     Menu(FileMenuCaptions[std::size_t(Roll(2))]);
 }
 
 void SoakDriver::ChangeLevel() {
-    ++step_;
+    Begin("level");
     Menu(LevelTable[std::size_t(Roll(int(LevelTable.size())))].Caption);
 }
 
 void SoakDriver::ChangePromotion() {
-    ++step_;
+    Begin("promotion piece");
     Menu(PromotionCaptions[std::size_t(Roll(int(PromotionCaptions.size())))]);
 }
 
 // Saved at the position shown and loaded back at once, as PGN or as the tab-separated sheet.
 void SoakDriver::SaveAndLoad() {
-    ++step_;
+    Begin("save and load");
     const GameState& state = board_.Record().State();
     const std::string path = folder_ + "/game" + std::to_string(++saves_) + (Chance(0.5) ? ".pgn" : ".txt");
-    platform_.QueueFileAnswer(path);
-    Menu(FileMenuCaptions[3]);
+    // A save of no moves shows no file dialog.
     if (state.PlyCount == 0) {
         emptySaveDue_ = true;
-        return;
+        return Menu(FileMenuCaptions[3]);
     }
+    platform_.QueueFileAnswer(path);
+    Menu(FileMenuCaptions[3]);
     roundTrip_ = FileRoundTrip{ImageUpTo(board_.Record(), state.PlyCount), board_.Player().UserPlaysWhite,
                                state.PlyCount};
     platform_.QueueFileAnswer(path);
@@ -313,15 +311,21 @@ void SoakDriver::SaveAndLoad() {
 
 // A disabled menu item cannot be chosen; the picture button can always be pressed.
 void SoakDriver::StopThinking(bool byButton) {
-    ++step_;
-    if (byButton) return platform_.QueueEvent({InputEvent::Kind::Click, "poke5"});
+    Begin("stop thinking");
+    if (byButton) return Click("poke5");
     if (platform_.MenuEnabled(MovesMenuCaptions[6])) Menu(MovesMenuCaptions[6]);
 }
 
 void SoakDriver::MoveNow(bool byButton) {
-    ++step_;
-    if (byButton) return platform_.QueueEvent({InputEvent::Kind::Click, "poke4"});
+    Begin("move now");
+    if (byButton) return Click("poke4");
     if (platform_.MenuEnabled(MovesMenuCaptions[5])) Menu(MovesMenuCaptions[5]);
+}
+
+void SoakDriver::Begin(const char* what) {
+    ++step_;
+    ++stepsInGame_;
+    if (options_.Verbose) std::printf("game %d step %ld: %s\n", game_, step_, what);
 }
 
 void SoakDriver::OnMessage(const std::string& prompt) {
@@ -335,6 +339,9 @@ void SoakDriver::OnMessage(const std::string& prompt) {
 
 void SoakDriver::OnEngineMoveAccepted(std::string_view moveText) {
     if (!mirror_) return;
+    if (options_.Verbose)
+        std::printf("  accepted %s at half-move %d (thinking %d, depth %d)\n", std::string(moveText).c_str(),
+                    board_.Record().State().PlyCount, board_.Link().Flags().EngineThinking, handlerDepth_);
     const Position& shown = board_.Record().State().CurrentPosition;
     if (!SamePosition(mirror_->BeforeEngineMove(), shown)) {
         Fail("the engine moved " + std::string(moveText) + " on a board other than the one shown");
@@ -355,10 +362,10 @@ void SoakDriver::OnText(const char* text) {
 void SoakDriver::Fail(const std::string& why) {
     if (failed_) return;
     failed_ = true;
-    std::fprintf(stderr, "varnix-soak: VIOLATION seed %u game %d step %ld: %s\n  record: %s\n  shown at half-move %d\n",
+    std::fprintf(stderr, "varnix-soak: VIOLATION seed %u game %d step %ld: %s\n  record: %s\n  shown at half-move %d; saved games in %s\n",
                  options_.Seed, game_, step_, why.c_str(),
                  ImageText(ImageUpTo(board_.Record(), board_.Record().State().MaxPly)).c_str(),
-                 board_.Record().State().PlyCount);
+                 board_.Record().State().PlyCount, folder_.c_str());
     Quit();
 }
 
@@ -371,6 +378,13 @@ void SoakDriver::Menu(const std::string& caption) {
     InputEvent event;
     event.kind = InputEvent::Kind::MenuCommand;
     event.target = caption;
+    platform_.QueueEvent(event);
+}
+
+void SoakDriver::Click(const std::string& control) {
+    InputEvent event;
+    event.kind = InputEvent::Kind::Click;
+    event.target = control;
     platform_.QueueEvent(event);
 }
 

@@ -8,6 +8,8 @@
 #include "bench/soak/EngineMirror.h"
 #include "bench/soak/SoakChecks.h"
 #include "main_window/FrmBoard.h"
+#include "main_window/GameFileBridge.h"
+#include "main_window/files/GameFiles.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdint>
@@ -67,6 +69,8 @@ private:
     };
 
     void OnProcess();
+    // Counts a step of the user and names it in the verbose log.
+    void Begin(const char* what);
     void Tap();
     bool AtRest();
     void CheckAtRest();
@@ -89,6 +93,7 @@ private:
     int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
     void Menu(const std::string& caption);
+    void Click(const std::string& control);
     void Mouse(InputEvent::Kind kind, int x, int y, int button = 1);
     int SquareX(int file);
     int SquareY(int row);
@@ -98,6 +103,8 @@ private:
     HeadlessPlatform platform_;
     EngineLibrary engine_;
     SoakBoard board_;
+    GameFileBridge bridge_;
+    GameFiles files_;
     std::optional<EngineMirror> mirror_;
     std::string folder_;
     bool tapped_ = false;

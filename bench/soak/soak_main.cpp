@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
                              " [--engine-dir DIR]\n", error.c_str());
         return 2;
     }
+    // The log and the violation report interleave in the order they happened.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     varnix::soak::SoakDriver driver(options);
     return driver.Run();
 }

@@ -224,6 +224,19 @@ TEST(EngineMove, MoveNowOnTheUsersTurnIsAnsweredByTheEngine) {
     EXPECT_FALSE(t.board->Link().Flags().EngineThinking) << "the user's turn again";
 }
 
+// The picture button stays pressable while the engine thinks; it must not queue
+// a second search that would play for the user once the engine has moved.
+TEST(EngineMove, MoveNowButtonWhileTheEngineThinksSendsNothing) {
+    RulesBoard t;
+    t.Drag(E, 7, E, 5);
+    ASSERT_TRUE(t.board->Link().Flags().EngineThinking);
+    const auto mark = t.Mark();
+    t.Send(NamedEvent(InputEvent::Kind::Click, "poke4"));
+    EXPECT_EQ(t.SentSince(mark), Lines{});
+    t.EngineSays("move (1): e5 \n");
+    EXPECT_FALSE(t.board->Link().Flags().EngineThinking) << "the user's turn, no search running";
+}
+
 TEST(Strength, ChosenLevelIsStoredSentAndUsedForTheClocks) {
     RulesBoard t;
     const auto mark = t.Mark();
