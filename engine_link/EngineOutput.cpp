@@ -52,10 +52,7 @@ void EngineOutput::Receive(std::int32_t n) {
 void EngineOutput::Interpret(const std::string& text) {
     // The game-end texts and draw claims that follow a discarded move speak of a game no longer shown.
     const bool discarded = std::exchange(afterDiscardedMove_, false);
-    if (Contains(text, "analyze complete")) {
-        link_.ThinkingEnded();
-        link_.Flags().DiscardEngineMove = false;
-    }
+    if (Contains(text, "analyze complete")) EndSearch();
     if (!discarded) {
         if (Contains(text, "claim a draw") || Contains(text, "I offer a draw")) {
             link_.InterruptEngine();
@@ -73,6 +70,14 @@ void EngineOutput::Interpret(const std::string& text) {
     moveLineDue_ = !text.empty() && text.front() == Bel;
 }
 
+// The end of a discarded search leaves a search asked for after it running.
+void EngineOutput::EndSearch() {
+    EngineFlags& flags = link_.Flags();
+    const bool newer = flags.DiscardEngineMove && flags.SearchAfterDiscard;
+    flags.DiscardEngineMove = flags.SearchAfterDiscard = false;
+    if (!newer) link_.ThinkingEnded();
+}
+
 void EngineOutput::AnnounceMate(int quiet) {
     actions_.EndGame();
     if (quiet == 0) actions_.ShowMessage("Checkmate!");
@@ -82,13 +87,13 @@ void EngineOutput::AnnounceMate(int quiet) {
 void EngineOutput::EngineMove(const std::string& text) {
     MoveLine line;
     if (!ReadMoveLine(text, line)) return;
-    link_.ThinkingEnded();
     EngineFlags& flags = link_.Flags();
     if (flags.DiscardEngineMove) {
-        flags.DiscardEngineMove = false;
+        EndSearch();
         afterDiscardedMove_ = true;
         return;
     }
+    link_.ThinkingEnded();
     if (actions_.GameEnded()) return;
     if (line.Number != actions_.PlyCount() / 2 + 1) return;
     if (line.Move.empty()) return;

@@ -39,6 +39,8 @@ public:
 
 private:
     void EngineMove(const std::string& text);
+    // "analyze complete" or a discarded move line: the search that produced it is over.
+    void EndSearch();
 
     Platform& platform_;
     EngineLink& link_;

@@ -237,6 +237,20 @@ TEST(EngineMove, MoveNowButtonWhileTheEngineThinksSendsNothing) {
     EXPECT_FALSE(t.board->Link().Flags().EngineThinking) << "the user's turn, no search running";
 }
 
+// A new game as Black in the middle of a search: the old search's move is
+// discarded, but the engine still thinks on White's first move.
+TEST(EngineMove, DiscardedMoveOfTheOldSearchLeavesTheNewSearchRunning) {
+    RulesBoard t;
+    t.Drag(E, 7, E, 5);
+    t.Menu("New Game as Black");
+    t.EngineSays("move (1): e5 \n");
+    EXPECT_TRUE(t.board->Link().Flags().EngineThinking);
+    EXPECT_FALSE(t.platform.MenuEnabled("Move now"));
+    t.EngineSays("move (1): d4 \n");
+    EXPECT_EQ(t.Recorded(1), "d4");
+    EXPECT_FALSE(t.board->Link().Flags().EngineThinking);
+}
+
 TEST(Strength, ChosenLevelIsStoredSentAndUsedForTheClocks) {
     RulesBoard t;
     const auto mark = t.Mark();
