@@ -44,8 +44,11 @@ public:
     void NewGameAsWhite() { NewGameAs(true); }
     // The engine then plays White's first move.
     void NewGameAsBlack() { NewGameAs(false); }
-    // Asks the engine to move for the side to move.
-    void MoveNow() { p_.link.StartThinking(); }
+    // Asks the engine to move for the side to move. While it already thinks, a
+    // second "go" would start a search for the other side once this one ends.
+    void MoveNow() {
+        if (!p_.link.Flags().EngineThinking) p_.link.StartThinking();
+    }
 
     bool result() const { return p_.record.result(); }
     void result(bool ended) { p_.record.result(ended); }

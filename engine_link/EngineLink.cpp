@@ -87,6 +87,7 @@ void EngineLink::StartThinking() {
     }
     SendClocks();
     SendCommand("go");
+    flags_.SearchAfterDiscard = flags_.DiscardEngineMove;
     ThinkingStarted();
 }
 

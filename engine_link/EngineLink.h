@@ -27,6 +27,7 @@ struct EngineFlags {
     bool ForceSent = false;         // "force" went out for the current search
     bool DiscardEngineMove = false; // the next move the engine announces belongs to an interrupted search
     bool ResendPosition = false;    // the engine's board must be sent before it next moves
+    bool SearchAfterDiscard = false; // a new search was asked for after the discard: the old one's end does not end it
 };
 
 class EngineLink {

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <algorithm>
+#include <utility>
 
 namespace varnix {
 
@@ -49,23 +50,32 @@ void EngineOutput::Receive(std::int32_t n) {
 }
 
 void EngineOutput::Interpret(const std::string& text) {
-    if (Contains(text, "analyze complete")) {
-        link_.ThinkingEnded();
-        link_.Flags().DiscardEngineMove = false;
+    // The game-end texts and draw claims that follow a discarded move speak of a game no longer shown.
+    const bool discarded = std::exchange(afterDiscardedMove_, false);
+    if (Contains(text, "analyze complete")) EndSearch();
+    if (!discarded) {
+        if (Contains(text, "claim a draw") || Contains(text, "I offer a draw")) {
+            link_.InterruptEngine();
+            platform_.SetMenuEnabled(MenuStopThinking, false);
+        }
+        if (Contains(text, "stalemate")) {
+            actions_.EndGame();
+            actions_.ShowMessage("Stalemate!");
+        }
+        if (Contains(text, "White mates")) AnnounceMate(0);
+        if (Contains(text, "Black mates")) AnnounceMate(0);
     }
-    if (Contains(text, "claim a draw") || Contains(text, "I offer a draw")) {
-        link_.InterruptEngine();
-        platform_.SetMenuEnabled(MenuStopThinking, false);
-    }
-    if (Contains(text, "stalemate")) {
-        actions_.EndGame();
-        actions_.ShowMessage("Stalemate!");
-    }
-    if (Contains(text, "White mates")) AnnounceMate(0);
-    if (Contains(text, "Black mates")) AnnounceMate(0);
     const bool wasDue = moveLineDue_;
     if (wasDue) EngineMove(text);
     moveLineDue_ = !text.empty() && text.front() == Bel;
+}
+
+// The end of a discarded search leaves a search asked for after it running.
+void EngineOutput::EndSearch() {
+    EngineFlags& flags = link_.Flags();
+    const bool newer = flags.DiscardEngineMove && flags.SearchAfterDiscard;
+    flags.DiscardEngineMove = flags.SearchAfterDiscard = false;
+    if (!newer) link_.ThinkingEnded();
 }
 
 void EngineOutput::AnnounceMate(int quiet) {
@@ -77,12 +87,13 @@ void EngineOutput::AnnounceMate(int quiet) {
 void EngineOutput::EngineMove(const std::string& text) {
     MoveLine line;
     if (!ReadMoveLine(text, line)) return;
-    link_.ThinkingEnded();
     EngineFlags& flags = link_.Flags();
     if (flags.DiscardEngineMove) {
-        flags.DiscardEngineMove = false;
+        EndSearch();
+        afterDiscardedMove_ = true;
         return;
     }
+    link_.ThinkingEnded();
     if (actions_.GameEnded()) return;
     if (line.Number != actions_.PlyCount() / 2 + 1) return;
     if (line.Move.empty()) return;

@@ -39,11 +39,14 @@ public:
 
 private:
     void EngineMove(const std::string& text);
+    // "analyze complete" or a discarded move line: the search that produced it is over.
+    void EndSearch();
 
     Platform& platform_;
     EngineLink& link_;
     EngineOutputActions& actions_;
     bool moveLineDue_ = false;
+    bool afterDiscardedMove_ = false;
 };
 
 // The move number and the move of a move line ("move (12): Nf3 \n"); the

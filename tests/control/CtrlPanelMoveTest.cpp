@@ -224,6 +224,33 @@ TEST(EngineMove, MoveNowOnTheUsersTurnIsAnsweredByTheEngine) {
     EXPECT_FALSE(t.board->Link().Flags().EngineThinking) << "the user's turn again";
 }
 
+// The picture button stays pressable while the engine thinks; it must not queue
+// a second search that would play for the user once the engine has moved.
+TEST(EngineMove, MoveNowButtonWhileTheEngineThinksSendsNothing) {
+    RulesBoard t;
+    t.Drag(E, 7, E, 5);
+    ASSERT_TRUE(t.board->Link().Flags().EngineThinking);
+    const auto mark = t.Mark();
+    t.Send(NamedEvent(InputEvent::Kind::Click, "poke4"));
+    EXPECT_EQ(t.SentSince(mark), Lines{});
+    t.EngineSays("move (1): e5 \n");
+    EXPECT_FALSE(t.board->Link().Flags().EngineThinking) << "the user's turn, no search running";
+}
+
+// A new game as Black in the middle of a search: the old search's move is
+// discarded, but the engine still thinks on White's first move.
+TEST(EngineMove, DiscardedMoveOfTheOldSearchLeavesTheNewSearchRunning) {
+    RulesBoard t;
+    t.Drag(E, 7, E, 5);
+    t.Menu("New Game as Black");
+    t.EngineSays("move (1): e5 \n");
+    EXPECT_TRUE(t.board->Link().Flags().EngineThinking);
+    EXPECT_FALSE(t.platform.MenuEnabled("Move now"));
+    t.EngineSays("move (1): d4 \n");
+    EXPECT_EQ(t.Recorded(1), "d4");
+    EXPECT_FALSE(t.board->Link().Flags().EngineThinking);
+}
+
 TEST(Strength, ChosenLevelIsStoredSentAndUsedForTheClocks) {
     RulesBoard t;
     const auto mark = t.Mark();

@@ -107,6 +107,28 @@ TEST_F(Interpreter, MoveNumberMustBeTheNextFullMove) {
     }
 }
 
+// Stepping back while the engine thinks discards its move; when that move ended
+// the engine's game, the ending must not end the game now shown.
+TEST_F(Interpreter, EndingsAndClaimsAfterADiscardedMoveAreIgnored) {
+    for (const char* ending : {"0-1 {Black mates}", "1/2-1/2 {stalemate}",
+                               "1/2-1/2 {I claim a draw by threefold repetition}"}) {
+        link.ThinkingStarted();
+        link.Flags().DiscardEngineMove = true;
+        output.Interpret("\a");
+        output.Interpret("move (9): Qxe5# \n");
+        output.Interpret(ending);
+        EXPECT_TRUE(actions.log.empty()) << ending;
+        EXPECT_FALSE(actions.ended) << ending;
+        // The next search's claim counts again.
+        link.ThinkingStarted();
+        output.Interpret(ending);
+        EXPECT_FALSE(actions.log.empty() && !link.Flags().ForceSent) << ending;
+        actions.log.clear();
+        actions.ended = false;
+        link.ThinkingEnded();
+    }
+}
+
 TEST_F(Interpreter, DiscardedMoveAndAnalyzeCompleteClearTheDiscard) {
     link.ThinkingStarted();
     link.Flags().DiscardEngineMove = true;

@@ -1,0 +1,118 @@
+// The soak driver's checks: they pass on a sound program state and catch the
+// faults they are there for.
+#include "bench/soak/SoakChecks.h"
+#include "bench/soak/SoakDriver.h"
+#include "core/Fen.h"
+
+#include <gtest/gtest.h>
+
+namespace varnix::soak {
+namespace {
+
+RecordCalls EngineCalls() { return RecordCalls(&varnix_GetMove, &varnix_KingAttacked, &varnix_MakeMove); }
+
+struct NoEvents : GameRecordEvents {
+    void ShowMove(std::string&) override {}
+    void DropEngineSync() override {}
+};
+
+// A record of the moves, played as the program plays them, with the board at the end.
+struct PlayedRecord {
+    explicit PlayedRecord(const std::vector<std::string>& longMoves) {
+        record.NewRecord();
+        GameState& state = record.State();
+        FenToPosition(state.StartFen, state.CurrentPosition);
+        for (const std::string& text : longMoves) {
+            record.RecordMove(text);
+            calls.MakeMove(state.CurrentPosition, LongTextToMove(state.CurrentPosition, text));
+            state.CurrentPosition.BlackToMove = state.CurrentPosition.BlackToMove ? FlagFalse : FlagTrue;
+        }
+    }
+    RecordCalls calls = EngineCalls();
+    NoEvents events;
+    GameRecord record{calls, events};
+};
+
+TEST(ShownBoardCheck, PassesOnThePlayedGameAndCatchesAWrongBoardOrPly) {
+    PlayedRecord played({"e2-e4", "e7-e5", "g1-f3"});
+    ASSERT_EQ(played.record.State().PlyCount, 3);
+    EXPECT_EQ(ShownBoardFault(played.calls, played.record), "");
+
+    GameState& state = played.record.State();
+    state.CurrentPosition.BlackToMove = FlagFalse;
+    EXPECT_NE(ShownBoardFault(played.calls, played.record), "");
+    state.CurrentPosition.BlackToMove = FlagTrue;
+    state.PlyCount = 4;
+    EXPECT_NE(ShownBoardFault(played.calls, played.record), "");
+    state.PlyCount = 2;
+    EXPECT_NE(ShownBoardFault(played.calls, played.record), "");
+}
+
+TEST(ShownBoardCheck, CatchesARecordEntryThatIsNoLegalMove) {
+    PlayedRecord played({"e2-e4", "e7-e5"});
+    played.record.Moves().SetHalfMove(2, "Ke7"); // the king cannot go there through its own pawn's square
+    played.record.Moves().SetHalfMove(1, "e5");
+    EXPECT_NE(ShownBoardFault(played.calls, played.record), "");
+}
+
+TEST(RecordImage, KeepsTheStartAndTheMovesUpToThePlyShown) {
+    PlayedRecord played({"e2-e4", "e7-e5", "g1-f3"});
+    const RecordImage image = ImageUpTo(played.record, 2);
+    EXPECT_EQ(image.StartFen, StandardStartFen);
+    EXPECT_EQ(image.Moves, (std::vector<std::string>{"e4", "e5"}));
+    EXPECT_NE(image, ImageUpTo(played.record, 3));
+    EXPECT_EQ(ImageText(image), "[" + StandardStartFen + "] 1. e4 e5");
+}
+
+TEST(MessageCheck, AllowsOnlyTheMessagesTheSituationCallsFor) {
+    const RecordCalls calls = EngineCalls();
+    Position start{}, mated{}, stalemated{};
+    FenToPosition(StandardStartFen, start);
+    FenToPosition("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 1 3", mated);
+    FenToPosition("7k/5Q2/6K1/8/8/8/8/8 b - - 0 1", stalemated);
+    const struct {
+        const char* prompt;
+        const Position* shown;
+        bool emptySaveDue;
+        bool allowed;
+    } cases[] = {
+        {"Checkmate!", &mated, false, true},     {"Checkmate!", &start, false, false},
+        {"Checkmate!", &stalemated, false, false}, {"Stalemate!", &stalemated, false, true},
+        {"Stalemate!", &mated, false, false},    {"There are no moves. Nothing to save.", &start, true, true},
+        {"There are no moves. Nothing to save.", &start, false, false},
+        {"Error!", &start, true, false},          {"File corrupted. Illegal move", &mated, false, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MessageFault(c.prompt, calls, *c.shown, c.emptySaveDue).empty(), c.allowed) << c.prompt;
+}
+
+TEST(SoakOptionsParsing, ReadsTheFourOptionsAndRefusesBadValues) {
+    const struct {
+        std::vector<const char*> args;
+        bool good;
+    } cases[] = {
+        {{"soak", "--games", "3", "--seed", "7", "--engine-ms", "4", "--verbose"}, true},
+        {{"soak"}, true},
+        {{"soak", "--games", "0"}, false},
+        {{"soak", "--games"}, false},
+        {{"soak", "--seed", "x"}, false},
+        {{"soak", "--engine-ms", "5ms"}, false},
+        {{"soak", "--colour", "white"}, false},
+    };
+    for (const auto& c : cases) {
+        SoakOptions options;
+        std::vector<char*> argv;
+        for (const char* arg : c.args) argv.push_back(const_cast<char*>(arg));
+        EXPECT_EQ(ParseSoakOptions(int(argv.size()), argv.data(), options).empty(), c.good) << argv.size();
+    }
+    SoakOptions options;
+    const char* args[] = {"soak", "--games", "3", "--seed", "7", "--engine-ms", "4", "--verbose"};
+    ASSERT_EQ(ParseSoakOptions(8, const_cast<char**>(args), options), "");
+    EXPECT_EQ(options.Games, 3);
+    EXPECT_EQ(options.Seed, 7u);
+    EXPECT_EQ(options.EngineMs, 4);
+    EXPECT_TRUE(options.Verbose);
+}
+
+} // namespace
+} // namespace varnix::soak
