@@ -13,7 +13,7 @@ struct GameRecord {
     Outcome outcome = Outcome::Draw;
     std::string reason;
     int plies = 0;
-    std::string moves;  // the game's moves in UCI notation, space-separated
+    std::string moves{};  // the game's moves in UCI notation, space-separated
 };
 
 // Plays from `fen` at `moveTimeMs` a move. An illegal move, or no answer
