@@ -13,11 +13,6 @@ kill -0 $pid 2>/dev/null || { echo "Escape ended the program"; exit 1; }
 # Game menu, then its fourth row "Save Game at current positon".
 xdotool mousemove $((X + 20)) $((Y + 12)) click 1; sleep 0.5
 xdotool mousemove $((X + 60)) $((Y + 77)) click 1
-box=""
-for _ in $(seq 50); do
-    box=$(xdotool search --name "^Varnix Chess$" 2>/dev/null | head -1)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box=$(wait_for_window "^Varnix Chess$" 50)
 [ -n "$box" ] || { echo "no message box"; kill $pid; exit 1; }
 close_and_wait

@@ -2,15 +2,21 @@
 # server, find its window, ask it to close as a window manager would, and wait
 # for its exit status. Sourced; expects $program and $close_tool.
 
+# Prints the id of the first window whose title matches, waiting up to $2 tenths of a second.
+wait_for_window() {
+    local found=""
+    for _ in $(seq "$2"); do
+        found=$(xdotool search --name "$1" 2>/dev/null | head -1)
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    echo "$found"
+}
+
 start_program() {
     "$program" &
     pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --name "Varnix Chess v" 2>/dev/null | head -1)
-        [ -n "$window" ] && break
-        sleep 0.2
-    done
+    window=$(wait_for_window "Varnix Chess v" 200)
     [ -n "$window" ] || { echo "no window"; kill $pid; return 1; }
     sleep 2
     eval "$(xdotool getwindowgeometry --shell "$window")"
