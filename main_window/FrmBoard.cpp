@@ -164,7 +164,8 @@ void FrmBoard::SubFileMenu_Click(int index) {
         if (hooks_.SaveGame) hooks_.SaveGame();
         break;
     case 4:
-        if (hooks_.LoadGame) hooks_.LoadGame();
+        // The move or step being shown would go on in the loaded game.
+        if (hooks_.LoadGame && !panel_.MoveInProgress() && !panel_.StepBusy()) hooks_.LoadGame();
         break;
     default: break;
     }

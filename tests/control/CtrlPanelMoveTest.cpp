@@ -262,17 +262,24 @@ TEST(Strength, ChosenLevelIsStoredSentAndUsedForTheClocks) {
     EXPECT_EQ(t.SentSince(mark), (Lines{"skill 30", "ponder on", "whitetime 5000", "blacktime 5000", "go"}));
 }
 
-TEST(Reentry, PressesAndStepsDuringAMoveOrAStepDoNothing) {
+TEST(Reentry, PressesStepsAndLoadsDuringAMoveDoNothing) {
     RulesBoard t;
+    int loads = 0;
+    FrmBoardHooks hooks = CloseHooks([] {});
+    hooks.LoadGame = [&] { ++loads; };
+    t.board->SetHooks(hooks);
     bool injected = false;
     t.platform.SetProcessHook([&] {
         if (injected || !t.board->Panel().MoveInProgress()) return;
         injected = true;
         t.platform.QueueEvent(MenuEvent("Back up one move"));
         t.platform.QueueEvent(BoardEvent(InputEvent::Kind::MouseDown, SquareX(D, false), SquareY(7, false)));
+        // A game loaded here would be turned by the rest of the move.
+        t.platform.QueueEvent(MenuEvent("Load Game"));
     });
     t.ClickClick(E, 7, E, 5);
     EXPECT_TRUE(injected);
+    EXPECT_EQ(loads, 0);
     EXPECT_EQ(t.board->Record().State().PlyCount, 1);
     EXPECT_EQ(t.Recorded(1), "e4");
 }

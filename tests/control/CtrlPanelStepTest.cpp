@@ -71,19 +71,25 @@ TEST(Stepping, ClearsTheEndOfTheGame) {
     EXPECT_FALSE(t.board->Panel().result());
 }
 
-TEST(Stepping, ASecondStepDuringAStepDoesNothing) {
+TEST(Stepping, ASecondStepOrALoadDuringAStepDoesNothing) {
     RulesBoard t;
     PlayOpening(t);
     t.Menu("Back to start");
+    int loads = 0;
+    FrmBoardHooks hooks = CloseHooks([] {});
+    hooks.LoadGame = [&] { ++loads; };
+    t.board->SetHooks(hooks);
     bool injected = false;
     t.platform.SetProcessHook([&] {
         if (injected || !t.board->Panel().StepBusy()) return;
         injected = true;
         t.platform.QueueEvent(MenuEvent("Forward one move"));
         t.platform.QueueEvent(BoardEvent(InputEvent::Kind::MouseDown, SquareX(4, false), SquareY(7, false)));
+        t.platform.QueueEvent(MenuEvent("Load Game"));
     });
     t.Menu("Forward one move");
     EXPECT_TRUE(injected);
+    EXPECT_EQ(loads, 0);
     EXPECT_EQ(t.board->Record().State().PlyCount, 1);
     EXPECT_EQ(t.board->Selection().mfx, 0);
 }
