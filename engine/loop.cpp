@@ -15,7 +15,7 @@ int SearchThreads() { return std::max(1, int(std::thread::hardware_concurrency()
 EngineLoop::EngineLoop(VarnixPumpCallback pump, VarnixOutputCallback output)
     : pump_(pump),
       output_(output),
-      searcher_(64, SearchThreads()),
+      searcher_(kHashMiB, SearchThreads()),
       session_(searcher_, [this](std::string_view text) { Announce(text); }, [this] { Wake(); }) {}
 
 void EngineLoop::Run() {

@@ -15,12 +15,21 @@
 #include "engine/protocol_session.h"
 #include "engine/search.h"
 
+#ifndef VARNIX_ENGINE_PUMP_INTERVAL_US
+#define VARNIX_ENGINE_PUMP_INTERVAL_US 5000
+#endif
+#ifndef VARNIX_ENGINE_HASH_MIB
+#define VARNIX_ENGINE_HASH_MIB 64
+#endif
+
 namespace varnix::engine {
 
 class EngineLoop {
 public:
-    // The pump is called at least this often, also while a search runs.
-    static constexpr std::chrono::milliseconds kPumpInterval{5};
+    // The pump is called at least this often, also while a search runs. Fuzz builds pump without pause and
+    // use a small hash table, so that each of their millions of sessions is short.
+    static constexpr std::chrono::microseconds kPumpInterval{VARNIX_ENGINE_PUMP_INTERVAL_US};
+    static constexpr int kHashMiB = VARNIX_ENGINE_HASH_MIB;
 
     EngineLoop(VarnixPumpCallback pump, VarnixOutputCallback output);
 
