@@ -380,6 +380,8 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
 // The root: every root move from the current multi-PV index on, the previous best first.
 int SearchWorker::SearchRoot(int alpha, int beta, int depth) {
     pvLength_[0] = 0;
+    // Scores from earlier passes would rank moves this pass has not reached yet.
+    for (size_t i = size_t(pvIndex_); i < rootMoves_.size(); ++i) rootMoves_[i].score = -kInfinite;
     int best = -kInfinite;
     int moveCount = 0;
     for (size_t i = size_t(pvIndex_); i < rootMoves_.size(); ++i) {
@@ -432,11 +434,12 @@ int SearchWorker::Aspiration(int depth, int previous) {
     }
     for (;;) {
         const int score = SearchRoot(alpha, beta, depth);
-        if (shared_.stop.load(std::memory_order_relaxed)) return score;
         auto byScore = [](const RootMove& a, const RootMove& b) {
             return a.score != b.score ? a.score > b.score : a.previousScore > b.previousScore;
         };
+        // Also when the time ran out: a move that beat the previous best at this depth is the better choice.
         std::stable_sort(rootMoves_.begin() + pvIndex_, rootMoves_.end(), byScore);
+        if (shared_.stop.load(std::memory_order_relaxed)) return score;
         if (score <= alpha && alpha > -kInfinite) {
             beta = (alpha + beta) / 2;
             alpha = std::max(score - delta, -kInfinite);

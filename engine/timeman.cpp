@@ -14,9 +14,9 @@ constexpr int64_t kMoveOverheadMs = 20;  // for the answer to reach the other si
 TimeBudget PlanTime(const SearchLimits& limits, Color us) {
     if (limits.infinite) return {};
     if (limits.moveTimeMs > 0) {
-        // A fixed time per move: use most of it; an iteration seldom finishes when started late.
+        // A fixed time per move is all there to use: an unfinished iteration still finds a better move.
         const int64_t hard = std::max<int64_t>(1, limits.moveTimeMs - 2);
-        return {std::max<int64_t>(1, limits.moveTimeMs * 6 / 10), hard};
+        return {hard, hard};
     }
     const int64_t left = us == White ? limits.wtimeMs : limits.btimeMs;
     if (left < 0) return {};
