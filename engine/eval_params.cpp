@@ -5,12 +5,11 @@ namespace {
 
 constexpr Score S(int mg, int eg) { return {mg, eg}; }
 
-// Square and mobility tables are shaped by hand; the single terms were fitted by varnix-tune (bench/search) to
-// the results of self-play games, and kept after fixed-node self-play showed them stronger.
+// Square tables are shaped by hand; material, mobility and the single terms were fitted by varnix-tune
+// (bench/search) to the results of self-play games, and kept after fixed-node self-play showed them stronger.
 constexpr EvalParams MakeDefaults() {
     EvalParams p{};
-    p.pieceValue = {S(0, 0), S(46, 132), S(306, 426), S(335, 418), S(450, 764), S(796, 1558),
-        S(0, 0)};
+    p.pieceValue = {S(0, 0), S(58, 117), S(334, 413), S(325, 449), S(422, 759), S(832, 1542), S(0, 0)};
     p.square[Pawn] = {
         S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0),
         S(10, 32), S(14, 32), S(16, 32), S(20, 32), S(20, 32), S(16, 32), S(14, 32), S(10, 32),
@@ -65,37 +64,27 @@ constexpr EvalParams MakeDefaults() {
         S(-12, -28), S(-4, 0), S(-22, 18), S(-36, 18), S(-36, 18), S(-22, 18), S(-4, 0), S(-12, -28),
         S(4, -28), S(12, 0), S(-6, 0), S(-20, 0), S(-20, 0), S(-6, 0), S(12, 0), S(4, -28),
         S(18, -28), S(26, -28), S(8, -28), S(-6, -28), S(-6, -28), S(8, -28), S(26, -28), S(18, -28)};
-    p.knightMobility = {S(-28, -30), S(-16, -18), S(-6, -8), S(0, 0), S(5, 6), S(10, 10),
-        S(14, 13), S(17, 15), S(19, 16)};
-    p.bishopMobility = {S(-30, -36), S(-18, -22), S(-8, -10), S(0, -2), S(6, 4), S(11, 10),
-        S(16, 15), S(20, 19), S(24, 23), S(27, 26), S(29, 28), S(31, 30), S(32, 31),
-        S(33, 32)};
-    p.rookMobility = {S(-20, -40), S(-12, -25), S(-6, -12), S(-2, -4), S(0, 2), S(2, 8),
-        S(4, 14), S(6, 19), S(8, 24), S(10, 28), S(11, 31), S(12, 34), S(13, 36),
-        S(14, 38), S(15, 40)};
-    p.queenMobility = {S(-12, -24), S(-11, -22), S(-10, -20), S(-9, -18), S(-8, -16),
-        S(-7, -14), S(-6, -12), S(-5, -10), S(-4, -8), S(-3, -6), S(-2, -4), S(-1, -2),
-        S(0, 0), S(1, 2), S(2, 4), S(2, 4), S(3, 6), S(3, 6), S(4, 8), S(4, 8),
-        S(5, 10), S(5, 10), S(6, 12), S(6, 12), S(7, 14), S(7, 14), S(8, 16), S(8, 16)};
-    p.doubled = S(-8, -20);
-    p.isolated = S(-28, -4);
-    p.backward = S(-12, -18);
-    p.passed = {S(0, 0), S(42, -34), S(34, -4), S(-20, 30), S(50, 20), S(246, 38),
-        S(292, 42), S(0, 0)};
-    p.connected = {S(0, 0), S(7, 6), S(13, -4), S(8, 6), S(24, 8), S(-46, 100),
-        S(58, 90), S(0, 0)};
-    p.passedEnemyKingDistance = S(4, 11);
-    p.passedOwnKingDistance = S(-10, -2);
-    p.passedBlocked = S(18, -16);
-    p.bishopPair = S(24, 114);
-    p.rookOpenFile = S(66, -10);
-    p.rookHalfOpenFile = S(32, 12);
-    p.pawnThreat = S(56, 24);
-    p.minorThreat = S(68, 0);
-    p.hanging = S(26, 26);
-    p.tempo = S(22, 2);
-    p.shelter = {S(-4, 4), S(-10, -12), S(-12, 0), S(-34, 6)};
-    p.storm = {S(108, 26), S(-72, 28), S(-2, -2), S(4, 0)};
+    p.knightMobility = {S(-1, -25), S(-1, -24), S(-4, -24), S(3, -11), S(-1, 8), S(1, 29), S(12, 9), S(16, 14), S(19, 16)};
+    p.bishopMobility = {S(-32, -30), S(5, -11), S(10, -9), S(14, 10), S(10, 14), S(7, 3), S(13, 29), S(5, 28), S(4, 24), S(16, 13), S(21, 39), S(29, 19), S(31, 27), S(30, 24)};
+    p.rookMobility = {S(-34, -54), S(-17, -26), S(-12, -25), S(-4, -14), S(7, 6), S(-1, 17), S(-13, 21), S(-3, 28), S(13, 17), S(0, 33), S(20, 32), S(19, 40), S(8, 44), S(23, 44), S(21, 23)};
+    p.queenMobility = {S(-15, -25), S(-36, -24), S(-20, -22), S(-25, -24), S(-8, -19), S(-12, -11), S(4, -13), S(5, -11), S(19, -7), S(7, 2), S(7, -1), S(12, -1), S(5, 8), S(10, 6), S(16, 14), S(4, 8), S(0, 4), S(7, 9), S(-1, 6), S(5, 7), S(6, 7), S(3, 1), S(6, 9), S(3, 1), S(6, 11), S(5, 7), S(8, 15), S(7, 14)};
+    p.doubled = S(4, -27);
+    p.isolated = S(-3, -16);
+    p.backward = S(-7, -23);
+    p.passed = {S(0, 0), S(37, -7), S(13, 26), S(18, 30), S(84, 16), S(225, 33), S(294, 75), S(0, 0)};
+    p.connected = {S(0, 0), S(3, 16), S(17, 1), S(5, 10), S(15, 22), S(-42, 84), S(58, 87), S(0, 0)};
+    p.passedEnemyKingDistance = S(-7, 19);
+    p.passedOwnKingDistance = S(-4, -3);
+    p.passedBlocked = S(-6, -9);
+    p.bishopPair = S(27, 87);
+    p.rookOpenFile = S(83, -10);
+    p.rookHalfOpenFile = S(28, 24);
+    p.pawnThreat = S(58, 29);
+    p.minorThreat = S(69, -1);
+    p.hanging = S(29, 24);
+    p.tempo = S(24, 4);
+    p.shelter = {S(2, -7), S(-12, -5), S(-13, -8), S(-37, 17)};
+    p.storm = {S(100, 4), S(-52, 20), S(-9, 17), S(-1, 11)};
     p.kingAttackUnits = {0, 0, 2, 2, 1, 3, 0};
     p.safeCheck = {0, 0, 0, 0, 0, 0, 0};
     p.kingZoneWeak = 0;

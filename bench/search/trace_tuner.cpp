@@ -17,11 +17,23 @@ double Logistic(double k, double white) { return 1 / (1 + std::pow(10.0, -k * wh
 
 }  // namespace
 
-TraceTuner::TraceTuner(const EvalParams& start) : start_(start) {
+TraceTuner::TraceTuner(const EvalParams& start, Squares squares) : start_(start) {
     const auto numbers = start_.Numbers();
     weights_.assign(numbers.begin(), numbers.end());
     moment_.assign(weights_.size(), 0);
-    square_.assign(weights_.size(), 0);
+    mirror_.assign(weights_.size(), -1);
+    fixed_.assign(weights_.size(), false);
+    if (squares == Squares::Free) return;
+    for (int t = Pawn; t <= King; ++t) {
+        for (int cell = 0; cell < 64; ++cell) {
+            const size_t i = size_t(start_.IndexOf(start_.square[t][cell]));
+            const int m = start_.IndexOf(start_.square[t][cell ^ 7]);
+            for (const size_t half : {i, i + 1}) {
+                fixed_[half] = squares == Squares::Fixed;
+                mirror_[half] = m + int(half - i);
+            }
+        }
+    }
 }
 
 void TraceTuner::Add(const Board& board, double whiteResult) {
@@ -101,16 +113,26 @@ void TraceTuner::Step(double k, double rate) {
         }
     }
     if (n == 0) return;
+    for (size_t i = 0; i < weights_.size(); ++i) {
+        const int m = mirror_[i];
+        if (fixed_[i])
+            gradient[i] = 0;
+        else if (m > int(i))
+            gradient[i] = gradient[size_t(m)] = gradient[i] + gradient[size_t(m)];
+    }
+    // Momentum on each weight, but one step size for all, set by the steepest weight: a weight moves in
+    // proportion to the evidence for it, so the rarely used squares do not chase the noise of a few games.
     constexpr double kBeta1 = 0.9, kBeta2 = 0.999, kEpsilon = 1e-12;
     ++steps_;
-    const double correction1 = 1 - std::pow(kBeta1, steps_), correction2 = 1 - std::pow(kBeta2, steps_);
+    double steepest = 0;
     for (size_t i = 0; i < weights_.size(); ++i) {
-        if (gradient[i] == 0) continue;  // weights no position uses keep their value
-        const double g = gradient[i] / double(n);
-        moment_[i] = kBeta1 * moment_[i] + (1 - kBeta1) * g;
-        square_[i] = kBeta2 * square_[i] + (1 - kBeta2) * g * g;
-        weights_[i] -= rate * (moment_[i] / correction1) / (std::sqrt(square_[i] / correction2) + kEpsilon);
+        moment_[i] = kBeta1 * moment_[i] + (1 - kBeta1) * gradient[i] / double(n);
+        steepest = std::max(steepest, std::abs(gradient[i]) / double(n));
     }
+    scale_ = kBeta2 * scale_ + (1 - kBeta2) * steepest * steepest;
+    const double correction1 = 1 - std::pow(kBeta1, steps_), correction2 = 1 - std::pow(kBeta2, steps_);
+    const double size = rate / correction1 / (std::sqrt(scale_ / correction2) + kEpsilon);
+    for (size_t i = 0; i < weights_.size(); ++i) weights_[i] -= size * moment_[i];
 }
 
 EvalParams TraceTuner::Params() const {

@@ -1,7 +1,8 @@
-// varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP]
+// varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP] [--squares free|mirrored|fixed]
 // Tunes the evaluation weights on positions labelled with game results (lines "FEN;result", White's score) by
-// Adam steps on traced evaluations. A tenth of the positions is held out; the weights with the lowest held-out
-// error are written to OUT as they improve, and to OUT.cpp as code for eval_params.cpp at the end.
+// gradient steps on traced evaluations. A tenth of the positions is held out; the weights with the lowest held-out
+// error are written to OUT as they improve, and to OUT.cpp as code for eval_params.cpp at the end. --squares
+// mirrored ties each square weight to its mirror across the middle file; fixed keeps the square tables.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -36,7 +37,7 @@ size_t Load(const std::string& path, size_t limit, bench::TraceTuner& tuner) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP]\n");
+        std::fprintf(stderr, "usage: varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP] [--squares free|mirrored|fixed]\n");
         return 2;
     }
     const std::string dataPath = argv[1], outPath = argv[2];
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     size_t limit = 4'000'000;
     int steps = 2000;
     double rate = 1;
+    auto squares = bench::TraceTuner::Squares::Free;
     for (int i = 3; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
         if (key == "--start") {
@@ -59,9 +61,14 @@ int main(int argc, char** argv) {
             steps = std::atoi(argv[i + 1]);
         } else if (key == "--rate") {
             rate = std::atof(argv[i + 1]);
+        } else if (key == "--squares") {
+            const std::string value = argv[i + 1];
+            squares = value == "mirrored" ? bench::TraceTuner::Squares::Mirrored
+                      : value == "fixed"  ? bench::TraceTuner::Squares::Fixed
+                                          : bench::TraceTuner::Squares::Free;
         }
     }
-    bench::TraceTuner tuner(params);
+    bench::TraceTuner tuner(params, squares);
     const size_t read = Load(dataPath, limit, tuner);
     std::printf("%zu positions read, %zu training, %zu held out\n", read, tuner.Size(false), tuner.Size(true));
     const double k = tuner.FitScale();
@@ -69,14 +76,17 @@ int main(int argc, char** argv) {
     std::printf("scale %.3f  training error %.6f  held-out error %.6f\n", k, tuner.Error(k, false), best);
     std::fflush(stdout);
     EvalParams bestParams = params;
-    for (int step = 1; step <= steps; ++step) {
+    // Stops once the held-out error has not improved for this many steps: the fit has begun to learn noise.
+    constexpr int kPatience = 100;
+    for (int step = 1, bestStep = 0; step <= steps && step - bestStep <= kPatience; ++step) {
         tuner.Step(k, rate);
-        if (step % 50 != 0 && step != steps) continue;
+        if (step % 10 != 0 && step != steps) continue;
         const double heldOut = tuner.Error(k, true);
         std::printf("step %d: training error %.6f  held-out error %.6f\n", step, tuner.Error(k, false), heldOut);
         std::fflush(stdout);
         if (heldOut < best) {
             best = heldOut;
+            bestStep = step;
             bestParams = tuner.Params();
             bench::WriteParams(outPath, bestParams);
         }
