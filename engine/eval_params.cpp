@@ -3,73 +3,88 @@
 namespace varnix::engine {
 namespace {
 
-// Square and mobility tables are shaped by hand; the single terms were fitted by varnix-tune (bench/search) to
-// the results of self-play games, and kept after fixed-node self-play showed them stronger.
+constexpr Score S(int mg, int eg) { return {mg, eg}; }
+
+// Square tables are shaped by hand; material, mobility and the single terms were fitted by varnix-tune
+// (bench/search) to the results of self-play games, and kept after fixed-node self-play showed them stronger.
 constexpr EvalParams MakeDefaults() {
     EvalParams p{};
-    p.pieceValue = {Score{0, 0}, Score{46, 132}, Score{306, 426}, Score{335, 418}, Score{450, 764}, Score{796, 1558},
-        Score{0, 0}};
-    p.fileBonus[Pawn] = {Score{-4, 0}, Score{0, 0}, Score{2, 0}, Score{6, 0}, Score{6, 0}, Score{2, 0}, Score{0, 0},
-        Score{-4, 0}};
-    p.rankBonus[Pawn] = {Score{0, 0}, Score{0, 0}, Score{0, 4}, Score{4, 8}, Score{8, 14}, Score{10, 22},
-        Score{14, 32}, Score{0, 0}};
-    p.centreBonus[Pawn] = {Score{12, 0}, Score{4, 0}, Score{0, 0}, Score{0, 0}};
-    p.fileBonus[Knight] = {Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0},
-        Score{0, 0}};
-    p.rankBonus[Knight] = {Score{-10, 0}, Score{0, 0}, Score{0, 0}, Score{4, 0}, Score{6, 0}, Score{6, 0},
-        Score{0, 0}, Score{-8, 0}};
-    p.centreBonus[Knight] = {Score{22, 16}, Score{12, 10}, Score{0, 0}, Score{-22, -18}};
-    p.fileBonus[Bishop] = {Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0},
-        Score{0, 0}};
-    p.rankBonus[Bishop] = {Score{-8, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0},
-        Score{0, 0}, Score{0, 0}};
-    p.centreBonus[Bishop] = {Score{12, 8}, Score{10, 6}, Score{2, 0}, Score{-8, -8}};
-    p.fileBonus[Rook] = {Score{-2, 0}, Score{0, 0}, Score{4, 0}, Score{8, 0}, Score{8, 0}, Score{4, 0}, Score{0, 0},
-        Score{-2, 0}};
-    p.rankBonus[Rook] = {Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{18, 14},
-        Score{0, 0}};
-    p.centreBonus[Rook] = {Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}};
-    p.fileBonus[Queen] = {Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0},
-        Score{0, 0}};
-    p.rankBonus[Queen] = {Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0}, Score{0, 0},
-        Score{0, 0}};
-    p.centreBonus[Queen] = {Score{6, 12}, Score{4, 8}, Score{0, 0}, Score{-4, -12}};
-    p.fileBonus[King] = {Score{18, 0}, Score{26, 0}, Score{8, 0}, Score{-6, 0}, Score{-6, 0}, Score{8, 0},
-        Score{26, 0}, Score{18, 0}};
-    p.rankBonus[King] = {Score{0, 0}, Score{-14, 0}, Score{-30, 0}, Score{-42, 0}, Score{-54, 0}, Score{-66, 0},
-        Score{-78, 0}, Score{-90, 0}};
-    p.centreBonus[King] = {Score{0, 30}, Score{0, 18}, Score{0, 0}, Score{0, -28}};
-    p.knightMobility = {Score{-28, -30}, Score{-16, -18}, Score{-6, -8}, Score{0, 0}, Score{5, 6}, Score{10, 10},
-        Score{14, 13}, Score{17, 15}, Score{19, 16}};
-    p.bishopMobility = {Score{-30, -36}, Score{-18, -22}, Score{-8, -10}, Score{0, -2}, Score{6, 4}, Score{11, 10},
-        Score{16, 15}, Score{20, 19}, Score{24, 23}, Score{27, 26}, Score{29, 28}, Score{31, 30}, Score{32, 31},
-        Score{33, 32}};
-    p.rookMobility = {Score{-20, -40}, Score{-12, -25}, Score{-6, -12}, Score{-2, -4}, Score{0, 2}, Score{2, 8},
-        Score{4, 14}, Score{6, 19}, Score{8, 24}, Score{10, 28}, Score{11, 31}, Score{12, 34}, Score{13, 36},
-        Score{14, 38}, Score{15, 40}};
-    p.queenMobility = {Score{-12, -24}, Score{-11, -22}, Score{-10, -20}, Score{-9, -18}, Score{-8, -16},
-        Score{-7, -14}, Score{-6, -12}, Score{-5, -10}, Score{-4, -8}, Score{-3, -6}, Score{-2, -4}, Score{-1, -2},
-        Score{0, 0}, Score{1, 2}, Score{2, 4}, Score{2, 4}, Score{3, 6}, Score{3, 6}, Score{4, 8}, Score{4, 8},
-        Score{5, 10}, Score{5, 10}, Score{6, 12}, Score{6, 12}, Score{7, 14}, Score{7, 14}, Score{8, 16}, Score{8, 16}};
-    p.doubled = Score{-8, -20};
-    p.isolated = Score{-28, -4};
-    p.backward = Score{-12, -18};
-    p.passed = {Score{0, 0}, Score{42, -34}, Score{34, -4}, Score{-20, 30}, Score{50, 20}, Score{246, 38},
-        Score{292, 42}, Score{0, 0}};
-    p.connected = {Score{0, 0}, Score{7, 6}, Score{13, -4}, Score{8, 6}, Score{24, 8}, Score{-46, 100},
-        Score{58, 90}, Score{0, 0}};
-    p.passedEnemyKingDistance = Score{4, 11};
-    p.passedOwnKingDistance = Score{-10, -2};
-    p.passedBlocked = Score{18, -16};
-    p.bishopPair = Score{24, 114};
-    p.rookOpenFile = Score{66, -10};
-    p.rookHalfOpenFile = Score{32, 12};
-    p.pawnThreat = Score{56, 24};
-    p.minorThreat = Score{68, 0};
-    p.hanging = Score{26, 26};
-    p.tempo = Score{22, 2};
-    p.shelter = {Score{-4, 4}, Score{-10, -12}, Score{-12, 0}, Score{-34, 6}};
-    p.storm = {Score{108, 26}, Score{-72, 28}, Score{-2, -2}, Score{4, 0}};
+    p.pieceValue = {S(0, 0), S(58, 117), S(334, 413), S(325, 449), S(422, 759), S(832, 1542), S(0, 0)};
+    p.square[Pawn] = {
+        S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0),
+        S(10, 32), S(14, 32), S(16, 32), S(20, 32), S(20, 32), S(16, 32), S(14, 32), S(10, 32),
+        S(6, 22), S(10, 22), S(16, 22), S(20, 22), S(20, 22), S(16, 22), S(10, 22), S(6, 22),
+        S(4, 14), S(8, 14), S(14, 14), S(26, 14), S(26, 14), S(14, 14), S(8, 14), S(4, 14),
+        S(0, 8), S(4, 8), S(10, 8), S(22, 8), S(22, 8), S(10, 8), S(4, 8), S(0, 8),
+        S(-4, 4), S(0, 4), S(6, 4), S(10, 4), S(10, 4), S(6, 4), S(0, 4), S(-4, 4),
+        S(-4, 0), S(0, 0), S(2, 0), S(6, 0), S(6, 0), S(2, 0), S(0, 0), S(-4, 0),
+        S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0)};
+    p.square[Knight] = {
+        S(-30, -18), S(-30, -18), S(-30, -18), S(-30, -18), S(-30, -18), S(-30, -18), S(-30, -18), S(-30, -18),
+        S(-22, -18), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(-22, -18),
+        S(-16, -18), S(6, 0), S(18, 10), S(18, 10), S(18, 10), S(18, 10), S(6, 0), S(-16, -18),
+        S(-16, -18), S(6, 0), S(18, 10), S(28, 16), S(28, 16), S(18, 10), S(6, 0), S(-16, -18),
+        S(-18, -18), S(4, 0), S(16, 10), S(26, 16), S(26, 16), S(16, 10), S(4, 0), S(-18, -18),
+        S(-22, -18), S(0, 0), S(12, 10), S(12, 10), S(12, 10), S(12, 10), S(0, 0), S(-22, -18),
+        S(-22, -18), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(-22, -18),
+        S(-32, -18), S(-32, -18), S(-32, -18), S(-32, -18), S(-32, -18), S(-32, -18), S(-32, -18), S(-32, -18)};
+    p.square[Bishop] = {
+        S(-8, -8), S(-8, -8), S(-8, -8), S(-8, -8), S(-8, -8), S(-8, -8), S(-8, -8), S(-8, -8),
+        S(-8, -8), S(2, 0), S(2, 0), S(2, 0), S(2, 0), S(2, 0), S(2, 0), S(-8, -8),
+        S(-8, -8), S(2, 0), S(10, 6), S(10, 6), S(10, 6), S(10, 6), S(2, 0), S(-8, -8),
+        S(-8, -8), S(2, 0), S(10, 6), S(12, 8), S(12, 8), S(10, 6), S(2, 0), S(-8, -8),
+        S(-8, -8), S(2, 0), S(10, 6), S(12, 8), S(12, 8), S(10, 6), S(2, 0), S(-8, -8),
+        S(-8, -8), S(2, 0), S(10, 6), S(10, 6), S(10, 6), S(10, 6), S(2, 0), S(-8, -8),
+        S(-8, -8), S(2, 0), S(2, 0), S(2, 0), S(2, 0), S(2, 0), S(2, 0), S(-8, -8),
+        S(-16, -8), S(-16, -8), S(-16, -8), S(-16, -8), S(-16, -8), S(-16, -8), S(-16, -8), S(-16, -8)};
+    p.square[Rook] = {
+        S(-2, 0), S(0, 0), S(4, 0), S(8, 0), S(8, 0), S(4, 0), S(0, 0), S(-2, 0),
+        S(16, 14), S(18, 14), S(22, 14), S(26, 14), S(26, 14), S(22, 14), S(18, 14), S(16, 14),
+        S(-2, 0), S(0, 0), S(4, 0), S(8, 0), S(8, 0), S(4, 0), S(0, 0), S(-2, 0),
+        S(-2, 0), S(0, 0), S(4, 0), S(8, 0), S(8, 0), S(4, 0), S(0, 0), S(-2, 0),
+        S(-2, 0), S(0, 0), S(4, 0), S(8, 0), S(8, 0), S(4, 0), S(0, 0), S(-2, 0),
+        S(-2, 0), S(0, 0), S(4, 0), S(8, 0), S(8, 0), S(4, 0), S(0, 0), S(-2, 0),
+        S(-2, 0), S(0, 0), S(4, 0), S(8, 0), S(8, 0), S(4, 0), S(0, 0), S(-2, 0),
+        S(-2, 0), S(0, 0), S(4, 0), S(8, 0), S(8, 0), S(4, 0), S(0, 0), S(-2, 0)};
+    p.square[Queen] = {
+        S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12),
+        S(-4, -12), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(-4, -12),
+        S(-4, -12), S(0, 0), S(4, 8), S(4, 8), S(4, 8), S(4, 8), S(0, 0), S(-4, -12),
+        S(-4, -12), S(0, 0), S(4, 8), S(6, 12), S(6, 12), S(4, 8), S(0, 0), S(-4, -12),
+        S(-4, -12), S(0, 0), S(4, 8), S(6, 12), S(6, 12), S(4, 8), S(0, 0), S(-4, -12),
+        S(-4, -12), S(0, 0), S(4, 8), S(4, 8), S(4, 8), S(4, 8), S(0, 0), S(-4, -12),
+        S(-4, -12), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(-4, -12),
+        S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12), S(-4, -12)};
+    p.square[King] = {
+        S(-72, -28), S(-64, -28), S(-82, -28), S(-96, -28), S(-96, -28), S(-82, -28), S(-64, -28), S(-72, -28),
+        S(-60, -28), S(-52, 0), S(-70, 0), S(-84, 0), S(-84, 0), S(-70, 0), S(-52, 0), S(-60, -28),
+        S(-48, -28), S(-40, 0), S(-58, 18), S(-72, 18), S(-72, 18), S(-58, 18), S(-40, 0), S(-48, -28),
+        S(-36, -28), S(-28, 0), S(-46, 18), S(-60, 30), S(-60, 30), S(-46, 18), S(-28, 0), S(-36, -28),
+        S(-24, -28), S(-16, 0), S(-34, 18), S(-48, 30), S(-48, 30), S(-34, 18), S(-16, 0), S(-24, -28),
+        S(-12, -28), S(-4, 0), S(-22, 18), S(-36, 18), S(-36, 18), S(-22, 18), S(-4, 0), S(-12, -28),
+        S(4, -28), S(12, 0), S(-6, 0), S(-20, 0), S(-20, 0), S(-6, 0), S(12, 0), S(4, -28),
+        S(18, -28), S(26, -28), S(8, -28), S(-6, -28), S(-6, -28), S(8, -28), S(26, -28), S(18, -28)};
+    p.knightMobility = {S(-1, -25), S(-1, -24), S(-4, -24), S(3, -11), S(-1, 8), S(1, 29), S(12, 9), S(16, 14), S(19, 16)};
+    p.bishopMobility = {S(-32, -30), S(5, -11), S(10, -9), S(14, 10), S(10, 14), S(7, 3), S(13, 29), S(5, 28), S(4, 24), S(16, 13), S(21, 39), S(29, 19), S(31, 27), S(30, 24)};
+    p.rookMobility = {S(-34, -54), S(-17, -26), S(-12, -25), S(-4, -14), S(7, 6), S(-1, 17), S(-13, 21), S(-3, 28), S(13, 17), S(0, 33), S(20, 32), S(19, 40), S(8, 44), S(23, 44), S(21, 23)};
+    p.queenMobility = {S(-15, -25), S(-36, -24), S(-20, -22), S(-25, -24), S(-8, -19), S(-12, -11), S(4, -13), S(5, -11), S(19, -7), S(7, 2), S(7, -1), S(12, -1), S(5, 8), S(10, 6), S(16, 14), S(4, 8), S(0, 4), S(7, 9), S(-1, 6), S(5, 7), S(6, 7), S(3, 1), S(6, 9), S(3, 1), S(6, 11), S(5, 7), S(8, 15), S(7, 14)};
+    p.doubled = S(4, -27);
+    p.isolated = S(-3, -16);
+    p.backward = S(-7, -23);
+    p.passed = {S(0, 0), S(37, -7), S(13, 26), S(18, 30), S(84, 16), S(225, 33), S(294, 75), S(0, 0)};
+    p.connected = {S(0, 0), S(3, 16), S(17, 1), S(5, 10), S(15, 22), S(-42, 84), S(58, 87), S(0, 0)};
+    p.passedEnemyKingDistance = S(-7, 19);
+    p.passedOwnKingDistance = S(-4, -3);
+    p.passedBlocked = S(-6, -9);
+    p.bishopPair = S(27, 87);
+    p.rookOpenFile = S(83, -10);
+    p.rookHalfOpenFile = S(28, 24);
+    p.pawnThreat = S(58, 29);
+    p.minorThreat = S(69, -1);
+    p.hanging = S(29, 24);
+    p.tempo = S(24, 4);
+    p.shelter = {S(2, -7), S(-12, -5), S(-13, -8), S(-37, 17)};
+    p.storm = {S(100, 4), S(-52, 20), S(-9, 17), S(-1, 11)};
     p.kingAttackUnits = {0, 0, 2, 2, 1, 3, 0};
     p.safeCheck = {0, 0, 0, 0, 0, 0, 0};
     p.kingZoneWeak = 0;

@@ -12,10 +12,9 @@ namespace varnix::engine {
 struct EvalParams {
     std::array<Score, kPieceTypeCount> pieceValue;
 
-    // A piece's square bonus, seen from White: by file, by rank, and by steps from the centre (0 to 3).
-    std::array<std::array<Score, 8>, kPieceTypeCount> fileBonus;
-    std::array<std::array<Score, 8>, kPieceTypeCount> rankBonus;
-    std::array<std::array<Score, 4>, kPieceTypeCount> centreBonus;
+    // A piece's bonus on each square, laid out as a diagram from White's side (a8 first, h1 last); Black reads
+    // the table with the ranks mirrored.
+    std::array<std::array<Score, 64>, kPieceTypeCount> square;
 
     // Mobility by the number of safe squares a piece reaches.
     std::array<Score, 9> knightMobility;
@@ -50,6 +49,9 @@ struct EvalParams {
 
     // All weights as one run of numbers, for the tuner.
     std::span<int> Numbers() { return {reinterpret_cast<int*>(this), sizeof(*this) / sizeof(int)}; }
+    std::span<const int> Numbers() const { return {reinterpret_cast<const int*>(this), sizeof(*this) / sizeof(int)}; }
+    // Where a weight of this record sits in Numbers() (its middlegame half; the endgame half follows).
+    int IndexOf(const Score& weight) const { return int(&weight.mg - Numbers().data()); }
 };
 
 // The weights the engine plays with.

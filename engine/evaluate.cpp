@@ -9,18 +9,11 @@ namespace varnix::engine {
 namespace {
 
 constexpr Bitboard kDarkSquares = 0xAA55AA55AA55AA55ULL;
-// Phase weight of each piece type; 24 is the full middlegame.
+// Phase weight of each piece type; kFullPhase is the full middlegame.
 constexpr std::array<int, kPieceTypeCount> kPhaseWeight = {0, 0, 1, 1, 2, 4, 0};
-constexpr int kFullPhase = 24;
 
 int Distance(Square a, Square b) {
     return std::max(std::abs(FileOf(a) - FileOf(b)), std::abs(RankOf(a) - RankOf(b)));
-}
-
-// Steps from the centre: 0 on d4/e4/d5/e5, 3 on the rim.
-int CentreDistance(Square s) {
-    const int f = FileOf(s), r = RankOf(s);
-    return std::max(f < 4 ? 3 - f : f - 4, r < 4 ? 3 - r : r - 4);
 }
 
 // What the piece loops learn about each side's attacks, for the threat terms.
@@ -35,7 +28,8 @@ struct AttackMaps {
 
 class Evaluation {
 public:
-    Evaluation(const Board& b, const EvalParams& p, const PawnInfo& pawns) : b_(b), p_(p), pawns_(pawns) {}
+    Evaluation(const Board& b, const EvalParams& p, const PawnInfo& pawns, EvalTrace* trace)
+        : b_(b), p_(p), pawns_(pawns), trace_(trace) {}
 
     int Run();
 
@@ -53,10 +47,12 @@ private:
     Score PassedPawns() const;
     int MopUp(Color strong) const;
     int DrawScale(Color strong) const;
+    Score Counted(const Score& w, int count, Color c) const { return engine::Counted(trace_, p_, w, count, c); }
 
     const Board& b_;
     const EvalParams& p_;
     const PawnInfo& pawns_;
+    EvalTrace* trace_;
     AttackMaps maps_;
 };
 
@@ -64,9 +60,9 @@ Score Evaluation::MaterialAndSquares(Color c) const {
     Score s;
     for (int t = Pawn; t <= King; ++t) {
         for (Bitboard pieces = b_.Pieces(c, PieceType(t)); pieces;) {
-            const Square sq = RelativeSquare(c, PopLsb(pieces));
-            s += p_.pieceValue[t] + p_.fileBonus[t][FileOf(sq)] + p_.rankBonus[t][RankOf(sq)] +
-                 p_.centreBonus[t][CentreDistance(sq)];
+            // The tables are diagrams with rank 8 first: White's a1 is cell 56, Black's a8 is cell 0.
+            const Square cell = RelativeSquare(~c, PopLsb(pieces));
+            s += Counted(p_.pieceValue[t], 1, c) + Counted(p_.square[t][cell], 1, c);
         }
     }
     return s;
@@ -107,10 +103,10 @@ Score Evaluation::Pieces() {
             if (t <= Bishop) maps_.minors[Us] |= attacks;
             const int reach = PopCount(attacks & safe);
             switch (t) {
-                case Knight: s += p_.knightMobility[reach]; break;
-                case Bishop: s += p_.bishopMobility[reach]; break;
-                case Rook: s += p_.rookMobility[reach]; break;
-                default: s += p_.queenMobility[reach]; break;
+                case Knight: s += Counted(p_.knightMobility[reach], 1, Us); break;
+                case Bishop: s += Counted(p_.bishopMobility[reach], 1, Us); break;
+                case Rook: s += Counted(p_.rookMobility[reach], 1, Us); break;
+                default: s += Counted(p_.queenMobility[reach], 1, Us); break;
             }
             if (const Bitboard hits = attacks & zone) {
                 maps_.kingUnits[Us] += p_.kingAttackUnits[t] * PopCount(hits);
@@ -119,13 +115,13 @@ Score Evaluation::Pieces() {
             if (t == Rook) {
                 const Bitboard file = FileBB(FileOf(sq));
                 if (!(file & (ownPawns | enemyPawns)))
-                    s += p_.rookOpenFile;
+                    s += Counted(p_.rookOpenFile, 1, Us);
                 else if (!(file & ownPawns))
-                    s += p_.rookHalfOpenFile;
+                    s += Counted(p_.rookHalfOpenFile, 1, Us);
             }
         }
     }
-    if (PopCount(b_.Pieces(Us, Bishop)) >= 2) s += p_.bishopPair;
+    if (PopCount(b_.Pieces(Us, Bishop)) >= 2) s += Counted(p_.bishopPair, 1, Us);
     return s;
 }
 
@@ -156,9 +152,9 @@ template <Color Us>
 Score Evaluation::Threats() const {
     constexpr Color Them = ~Us;
     const Bitboard targets = b_.Pieces(Them) & ~b_.Pieces(Them, Pawn) & ~b_.Pieces(Them, King);
-    Score s = p_.pawnThreat * PopCount(pawns_.attacks[Us] & targets);
-    s += p_.minorThreat * PopCount(maps_.minors[Us] & b_.Pieces(Them, Rook, Queen));
-    s += p_.hanging * PopCount(maps_.all[Us] & ~maps_.all[Them] & targets);
+    Score s = Counted(p_.pawnThreat, PopCount(pawns_.attacks[Us] & targets), Us);
+    s += Counted(p_.minorThreat, PopCount(maps_.minors[Us] & b_.Pieces(Them, Rook, Queen)), Us);
+    s += Counted(p_.hanging, PopCount(maps_.all[Us] & ~maps_.all[Them] & targets), Us);
     return s;
 }
 
@@ -180,8 +176,8 @@ Score Evaluation::KingShelter() const {
             }
             return best;
         };
-        s += p_.shelter[nearest(b_.Pieces(Us, Pawn))];
-        s += p_.storm[nearest(b_.Pieces(Them, Pawn))];
+        s += Counted(p_.shelter[nearest(b_.Pieces(Us, Pawn))], 1, Us);
+        s += Counted(p_.storm[nearest(b_.Pieces(Them, Pawn))], 1, Us);
     }
     return s;
 }
@@ -199,9 +195,9 @@ Score Evaluation::PassedPawns() const {
         if (rank < 3) continue;
         const Square stop = sq + PawnPush(Us);
         const int weight = rank - 2;
-        s += p_.passedEnemyKingDistance * (weight * Distance(stop, enemyKing));
-        s += p_.passedOwnKingDistance * (weight * Distance(stop, ownKing));
-        if (b_.Occupied() & SquareBB(stop)) s += p_.passedBlocked * weight;
+        s += Counted(p_.passedEnemyKingDistance, weight * Distance(stop, enemyKing), Us);
+        s += Counted(p_.passedOwnKingDistance, weight * Distance(stop, ownKing), Us);
+        if (b_.Occupied() & SquareBB(stop)) s += Counted(p_.passedBlocked, weight, Us);
         // No enemy pieces left and the king is outside the pawn's square: it queens.
         const Square queening = RelativeSquare(Us, MakeSquare(FileOf(sq), 7));
         const int tempo = b_.SideToMove() == Them ? 1 : 0;
@@ -239,7 +235,8 @@ int Evaluation::Run() {
     s += KingDanger<White>() - KingDanger<Black>();
     s += KingShelter<White>() - KingShelter<Black>();
     s += PassedPawns<White>() - PassedPawns<Black>();
-    s += b_.SideToMove() == White ? p_.tempo : -p_.tempo;
+    const Score tempo = Counted(p_.tempo, 1, b_.SideToMove());
+    s += b_.SideToMove() == White ? tempo : -tempo;
 
     int phase = 0;
     for (int t = Knight; t <= Queen; ++t) phase += kPhaseWeight[t] * PopCount(b_.Pieces(PieceType(t)));
@@ -249,10 +246,28 @@ int Evaluation::Run() {
     int eg = s.eg;
     if (b_.Pieces(~strong) == b_.Pieces(~strong, King) && NonPawnMaterial(b_, strong) >= SeeValue(Rook))
         eg += (strong == White ? 1 : -1) * MopUp(strong);
-    eg = eg * DrawScale(strong) / 64;
+    const int scale = DrawScale(strong);
+    if (trace_) {
+        trace_->total = {s.mg, eg};
+        trace_->phase = phase;
+        trace_->endgameScale = scale;
+    }
+    eg = eg * scale / 64;
 
     const int white = (s.mg * phase + eg * (kFullPhase - phase)) / kFullPhase;
     return b_.SideToMove() == White ? white : -white;
+}
+
+int EvaluateWith(const Board& b, const EvalParams& params, const PawnInfo& pawns, EvalTrace* trace) {
+    if (b.IsInsufficientMaterial()) {
+        if (trace) trace->fiftyScale = 0;
+        return kDraw;
+    }
+    const int score = Evaluation(b, params, pawns, trace).Run();
+    // An edge fades while nothing irreversible happens, so the engine makes progress before the fifty-move rule.
+    const int fifty = 200 - std::min(b.HalfmoveClock(), 100);
+    if (trace) trace->fiftyScale = fifty;
+    return score * fifty / 200;
 }
 
 }  // namespace
@@ -265,11 +280,11 @@ int NonPawnMaterial(const Board& b, Color c) {
 
 Evaluator::Evaluator(const EvalParams& params) : params_(params) {}
 
-int Evaluator::Evaluate(const Board& b) {
-    if (b.IsInsufficientMaterial()) return kDraw;
-    const int score = Evaluation(b, params_, pawns_.Probe(b, params_)).Run();
-    // An edge fades while nothing irreversible happens, so the engine makes progress before the fifty-move rule.
-    return score * (200 - std::min(b.HalfmoveClock(), 100)) / 200;
+int Evaluator::Evaluate(const Board& b) { return EvaluateWith(b, params_, pawns_.Probe(b, params_), nullptr); }
+
+int EvaluateTraced(const Board& b, const EvalParams& params, EvalTrace& trace) {
+    trace = EvalTrace{};
+    return EvaluateWith(b, params, EvaluatePawns(b, params, &trace), &trace);
 }
 
 }  // namespace varnix::engine

@@ -13,7 +13,7 @@ Bitboard RanksAhead(Color c, int rank) {
 }
 
 template <Color Us>
-Score EvaluateSide(const Board& b, const EvalParams& p, PawnInfo& info) {
+Score EvaluateSide(const Board& b, const EvalParams& p, PawnInfo& info, EvalTrace* trace) {
     constexpr Color Them = ~Us;
     const Bitboard ours = b.Pieces(Us, Pawn), theirs = b.Pieces(Them, Pawn);
     Score score;
@@ -26,17 +26,17 @@ Score EvaluateSide(const Board& b, const EvalParams& p, PawnInfo& info) {
         const bool phalanx = neighbours & RankBB(RankOf(s));
         const bool supported = PawnAttacks(Them, s) & ours;
 
-        if (doubled) score += p.doubled;
+        if (doubled) score += Counted(trace, p, p.doubled, 1, Us);
         if (!neighbours) {
-            score += p.isolated;
+            score += Counted(trace, p, p.isolated, 1, Us);
         } else if (!phalanx && !supported && !(neighbours & ~RanksAhead(Us, RankOf(s))) &&
                    (PawnAttacks(Us, s + PawnPush(Us)) & theirs)) {
             // No neighbour level or behind to help it forward, and its step forward is covered.
-            score += p.backward;
+            score += Counted(trace, p, p.backward, 1, Us);
         }
-        if (phalanx || supported) score += p.connected[rank];
+        if (phalanx || supported) score += Counted(trace, p, p.connected[rank], 1, Us);
         if (passed) {
-            score += p.passed[rank];
+            score += Counted(trace, p, p.passed[rank], 1, Us);
             info.passed[Us] |= SquareBB(s);
         }
     }
@@ -52,10 +52,10 @@ Bitboard PassedSpan(Color c, Square s) {
     return (FileBB(FileOf(s)) | AdjacentFiles(FileOf(s))) & RanksAhead(c, RankOf(s));
 }
 
-PawnInfo EvaluatePawns(const Board& board, const EvalParams& params) {
+PawnInfo EvaluatePawns(const Board& board, const EvalParams& params, EvalTrace* trace) {
     PawnInfo info;
     info.key = board.PawnHash();
-    info.score = EvaluateSide<White>(board, params, info) - EvaluateSide<Black>(board, params, info);
+    info.score = EvaluateSide<White>(board, params, info, trace) - EvaluateSide<Black>(board, params, info, trace);
     return info;
 }
 

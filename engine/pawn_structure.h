@@ -8,6 +8,7 @@
 #include "engine/bitboard.h"
 #include "engine/board.h"
 #include "engine/eval_params.h"
+#include "engine/evaluate_trace.h"
 #include "engine/score.h"
 
 namespace varnix::engine {
@@ -19,8 +20,8 @@ struct PawnInfo {
     std::array<Bitboard, 2> attacks{}; // squares each colour's pawns attack
 };
 
-// Evaluates doubled, isolated, backward, connected and passed pawns.
-PawnInfo EvaluatePawns(const Board& board, const EvalParams& params);
+// Evaluates doubled, isolated, backward, connected and passed pawns; records the weights used when traced.
+PawnInfo EvaluatePawns(const Board& board, const EvalParams& params, EvalTrace* trace = nullptr);
 
 // A small per-thread cache of EvaluatePawns.
 class PawnCache {

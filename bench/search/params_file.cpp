@@ -1,5 +1,6 @@
 #include "params_file.h"
 
+#include <array>
 #include <fstream>
 #include <type_traits>
 #include <sstream>
@@ -23,7 +24,7 @@ bool WriteParams(const std::string& path, engine::EvalParams params) {
 
 namespace {
 
-std::string Text(engine::Score s) { return "Score{" + std::to_string(s.mg) + ", " + std::to_string(s.eg) + "}"; }
+std::string Text(engine::Score s) { return "S(" + std::to_string(s.mg) + ", " + std::to_string(s.eg) + ")"; }
 
 template <typename Array>
 std::string List(const Array& values) {
@@ -38,16 +39,25 @@ std::string List(const Array& values) {
     return out + "}";
 }
 
+// A square table as a diagram, one rank a line.
+std::string Diagram(const std::array<engine::Score, 64>& cells) {
+    std::string out = "{\n";
+    for (size_t i = 0; i < cells.size(); ++i) {
+        out += i % 8 == 0 ? "        " : " ";
+        out += Text(cells[i]);
+        out += i + 1 == cells.size() ? "}" : i % 8 == 7 ? ",\n" : ",";
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string ParamsAsCode(const engine::EvalParams& p) {
     std::ostringstream c;
     c << "    p.pieceValue = " << List(p.pieceValue) << ";\n";
-    for (int t = engine::Pawn; t <= engine::King; ++t) {
-        c << "    p.fileBonus[" << t << "] = " << List(p.fileBonus[t]) << ";\n";
-        c << "    p.rankBonus[" << t << "] = " << List(p.rankBonus[t]) << ";\n";
-        c << "    p.centreBonus[" << t << "] = " << List(p.centreBonus[t]) << ";\n";
-    }
+    static const char* const kNames[] = {"", "Pawn", "Knight", "Bishop", "Rook", "Queen", "King"};
+    for (int t = engine::Pawn; t <= engine::King; ++t)
+        c << "    p.square[" << kNames[t] << "] = " << Diagram(p.square[t]) << ";\n";
     c << "    p.knightMobility = " << List(p.knightMobility) << ";\n";
     c << "    p.bishopMobility = " << List(p.bishopMobility) << ";\n";
     c << "    p.rookMobility = " << List(p.rookMobility) << ";\n";
