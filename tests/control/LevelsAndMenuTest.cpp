@@ -97,7 +97,9 @@ TEST(MenuTable, CaptionsNameTheirCommand) {
                  {"-", MenuGroup::None, 0},                 {"Nothing", MenuGroup::None, 0}};
     for (const auto& c : cases) {
         EXPECT_EQ(CommandOf(c.caption).group, c.group) << c.caption;
-        if (c.group != MenuGroup::None) EXPECT_EQ(CommandOf(c.caption).index, c.index) << c.caption;
+        if (c.group != MenuGroup::None) {
+            EXPECT_EQ(CommandOf(c.caption).index, c.index) << c.caption;
+        }
     }
 }
 

@@ -105,6 +105,7 @@ TEST(LongTextToShort, CastlingResultsAndTextsThatAreNoMovePassThrough) {
         {"king side", Start, "o-o", "O-O"},
         {"queen side", Start, "o-o-o", "O-O-O"},
         {"zeros become letters", Start, "0-0", "o-o"},
+        {"zeros, queen side", Start, "0-0-0", "o-o-o"},
         {"draw", Start, "1/2-1/2", "1/2-1/2"},
         {"unfinished", Start, "*", "*"},
         {"missing half-move", Start, "-", "-"},

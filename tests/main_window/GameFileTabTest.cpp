@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BlankLineInTheMiddle", WhiteHeader + "1.\te4\te5\r\n\r\n2.\td4\td5\r\n", GameFileFault::Corrupted},
         ReadCase{"HugeNumber", WhiteHeader + "99999999999999999999.\te4\te5\r\n", GameFileFault::Corrupted},
         ReadCase{"TwoFields", WhiteHeader + "1.\te4\r\n", GameFileFault::Unreadable},
-        ReadCase{"EmptyFile", "", GameFileFault::Unreadable},
+        ReadCase{"EmptyFile", "", GameFileFault::Unreadable}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadTabGameTest, KeepsTheTextsAndDropsTheFileLabels) {

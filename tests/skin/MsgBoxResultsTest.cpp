@@ -25,6 +25,7 @@ TEST(MsgBoxResults, EachButtonKeyAndCloseGivesItsAnswer) {
     } cases[] = {
         {"OK button", 0, click(&FrmMsgControls::ok), MsgBoxOk},
         {"N in an OK box", 0, key('N'), MsgBoxNo},
+        {"n in an OK box", 0, key('n'), MsgBoxNo},
         {"C in an OK box", 0, key('C'), MsgBoxCancel},
         {"Enter does nothing", 0, key(ModalKey::Enter), MsgBoxNone},
         {"Escape does nothing", 0, key(ModalKey::Escape), MsgBoxNone},

@@ -70,7 +70,9 @@ TEST(MsgBoxWindow, TitleAndTipsNameTheBoxOrTheProgram) {
         EXPECT_EQ(seen.title, c.shown);
         ASSERT_EQ(seen.tips.size(), c.tips);
         const bool closeShown = c.buttons == 2;
-        if (closeShown) EXPECT_EQ(seen.tips[0].text, "Close");
+        if (closeShown) {
+            EXPECT_EQ(seen.tips[0].text, "Close");
+        }
         for (std::size_t i = closeShown ? 1 : 0; i < c.tips; ++i) EXPECT_EQ(seen.tips[i].text, c.shown);
     }
 }

