@@ -131,11 +131,7 @@ TEST_P(Castling, KingGlidesTwoSquaresAndTheRecordReadsAsTheKingsMove) {
     game.PreviousPosition.BlackToMove = c.blackToMove;
     Move move{1, 2, 3, 4, c.castle, 0, 0, 0}; // the squares of a castling record are not trusted
     Animate(move, false);
-    EXPECT_EQ(move.FromFile, c.rewritten.FromFile);
-    EXPECT_EQ(move.FromRow, c.rewritten.FromRow);
-    EXPECT_EQ(move.ToFile, c.rewritten.ToFile);
-    EXPECT_EQ(move.ToRow, c.rewritten.ToRow);
-    EXPECT_EQ(move.Castle, c.castle);
+    EXPECT_TRUE(SameMoveBytes(move, c.rewritten));
     const std::vector<Rect> frames = Frames();
     ASSERT_EQ(frames.size(), 4u); // 100 ms in steps of 25
     for (int k = 0; k < 4; ++k)
@@ -159,10 +155,7 @@ TEST_F(Animation, FlippedBoardGlidesInScreenCoordinatesAndHandsTheMoveBackUnturn
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0], (Rect{141, 59, 41, 41}));
     EXPECT_EQ(frames[1], (Rect{141, 59, 41, 41 + 41}));
-    EXPECT_EQ(move.FromFile, 5);
-    EXPECT_EQ(move.FromRow, 7);
-    EXPECT_EQ(move.ToFile, 5);
-    EXPECT_EQ(move.ToRow, 5);
+    EXPECT_TRUE(SameMoveBytes(move, Move{5, 7, 5, 5, 0, 0, 0, 0}));
     EXPECT_EQ(view->LastMoveFile, 5);
     EXPECT_EQ(view->LastMoveRow, 5);
     EXPECT_EQ(platform.Window().At(142 + 1, 142 + 1), 0xFFFFFFu); // e4 when flipped
@@ -197,19 +190,14 @@ TEST_F(Animation, EmptyFromSquareIsNotAnimatedNorRedrawnAndTheMoveComesBackInBoa
     Animate(move, false);
     EXPECT_TRUE(platform.shown.empty());
     EXPECT_EQ(platform.Repaints(), repaints);
-    EXPECT_EQ(move.FromFile, 5);
-    EXPECT_EQ(move.FromRow, 5);
-    EXPECT_EQ(move.ToRow, 4);
+    EXPECT_TRUE(SameMoveBytes(move, Move{5, 5, 5, 4, 0, 0, 0, 0}));
 }
 
 TEST_F(Animation, MoveRecordOffTheBoardDoesNotCrash) {
     platform.SetClockStep(40);
     game.PreviousPosition = game.CurrentPosition;
-    for (Move move : {Move{0, 7, 5, 5, 0, 0, 0, 0}, Move{5, 7, 0, 0, 0, 0, 0, 0}, Move{5, 7, 250, 250, 0, 0, 0, 0},
-                      Move{255, 255, 1, 1, 0, 0, 0, 0}}) {
-        Animate(move, true);
-        SUCCEED();
-    }
+    for (Move move : {Move{0, 7, 5, 5, 0, 0, 0, 0}, Move{5, 7, 250, 250, 0, 0, 0, 0}, Move{255, 255, 1, 1, 0, 0, 0, 0}})
+        Animate(move, true); // the sanitizers catch any read off the buffers
 }
 
 TEST_F(Animation, BoardTurnedDuringTheGlideStillHandsBackBoardCoordinates) {
@@ -223,8 +211,7 @@ TEST_F(Animation, BoardTurnedDuringTheGlideStillHandsBackBoardCoordinates) {
     });
     Move move = Play(5, 7, 5, 5);
     view->AnimateMove(game.PreviousPosition, move, false);
-    EXPECT_EQ(move.FromRow, 7);
-    EXPECT_EQ(move.ToRow, 5);
+    EXPECT_TRUE(SameMoveBytes(move, Move{5, 7, 5, 5, 0, 0, 0, 0}));
     EXPECT_EQ(view->LastMoveRow, 5);
 }
 

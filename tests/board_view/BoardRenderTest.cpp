@@ -58,10 +58,8 @@ TEST_P(PieceCells, PieceIsDrawnInItsCell) {
 INSTANTIATE_TEST_SUITE_P(BoardRender, PieceCells,
                          ::testing::Values(CellCase{"A8Rook", false, 1, 1, BlackRook, 18, 18},
                                            CellCase{"E1King", false, 5, 8, WhiteKing, 182, 305},
-                                           CellCase{"H1Rook", false, 8, 8, WhiteRook, 305, 305},
                                            CellCase{"D8QueenBlack", false, 4, 1, BlackQueen, 141, 18},
                                            CellCase{"FlippedE1King", true, 5, 8, WhiteKing, 141, 18},
-                                           CellCase{"FlippedA8Rook", true, 1, 1, BlackRook, 305, 305},
                                            CellCase{"FlippedH2Pawn", true, 8, 7, WhitePawn, 18, 59}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -108,25 +106,11 @@ INSTANTIATE_TEST_SUITE_P(BoardRender, LastMoveFrame,
                          ::testing::Values(FrameCase{"E4", false, 183, 183}, FrameCase{"E4Flipped", true, 142, 142}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(BoardRender, LastMoveFrameNeedsShowLastMove) {
-    const Surface reference = Redrawn();
-    view->LastMoveFile = 5;
-    view->LastMoveRow = 5;
-    view->ShowLastMove = 0;
-    EXPECT_EQ(Redrawn().Pixels(), reference.Pixels());
-}
-
 TEST_F(BoardRender, SelectionFrameIsBlackOverThePiece) {
     const Surface reference = Redrawn();
     selection.mfx = 5; // e2, with its pawn
     selection.mfy = 7;
     ExpectFrame(Redrawn(), reference, 183, 265, Black);
-}
-
-TEST_F(BoardRender, NoSelectionFrameWithoutFileWhateverTheRow) {
-    const Surface reference = Redrawn();
-    selection.mfy = 7;
-    EXPECT_EQ(Redrawn().Pixels(), reference.Pixels());
 }
 
 TEST_F(BoardRender, DraggedPieceIsLeftOutAndItsSquareKeepsTheFrame) {
@@ -175,7 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{"CheckOnBlack", "Varnix Chess v1.16         Move: Bb5+", 1, false, 1, 183, 19},
                       CheckCase{"CheckOnBlackFlipped", "Move: Qh5+", 1, true, 1, 142, 306},
                       CheckCase{"MateGivesNone", "Varnix Chess v1.16         Move: Qxf7#", 1, false, 0, 0, 0},
-                      CheckCase{"PlainMoveGivesNone", "Varnix Chess v1.16         Move: e4", 1, false, 0, 0, 0},
                       CheckCase{"PlusInsideGivesNone", "Move: Nf3+ (old)", 0, false, 0, 0, 0},
                       CheckCase{"EmptyCaption", "", 0, false, 0, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -208,15 +191,17 @@ TEST_F(BoardRender, FenOnlyCodesDrawAsAWhitePawnAndUnknownCodesAsNothing) {
     }
 }
 
-TEST_F(BoardRender, MarkersOffTheBoardAreSkipped) {
+// Off the board, without a selected file, or with the last move hidden: no frame at all.
+TEST_F(BoardRender, MarksThatShowNothingDrawNothing) {
     const Surface reference = Redrawn();
     struct Marks {
-        int lastFile, lastRow, mfx, mfy;
+        int lastFile, lastRow, mfx, mfy, showLastMove = 1;
     };
-    for (Marks m : {Marks{9, 5, 0, 0}, Marks{5, 0, 0, 0}, Marks{200, 200, 0, 0}, Marks{0, 0, 20, 3},
-                    Marks{0, 0, -3, 4}, Marks{0, 0, 4, 0}, Marks{0, 0, 4, 9}}) {
+    for (Marks m : {Marks{5, 5, 0, 0, 0}, Marks{0, 0, 0, 7}, Marks{9, 5, 0, 0}, Marks{5, 0, 0, 0}, Marks{200, 200, 0, 0},
+                    Marks{0, 0, 20, 3}, Marks{0, 0, -3, 4}, Marks{0, 0, 4, 9}}) {
         view->LastMoveFile = std::uint8_t(m.lastFile);
         view->LastMoveRow = std::uint8_t(m.lastRow);
+        view->ShowLastMove = std::uint8_t(m.showLastMove);
         selection.mfx = std::int16_t(m.mfx);
         selection.mfy = std::int16_t(m.mfy);
         EXPECT_EQ(Redrawn().Pixels(), reference.Pixels()) << m.lastFile << " " << m.lastRow << " " << m.mfx << " " << m.mfy;

@@ -39,7 +39,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgsCase{"LastWithoutSquare", {Start, "o.png", "--last"}, Action::Fail},
                       ArgsCase{"BadSquare", {"--select", "i9", Start, "o.png"}, Action::Fail},
                       ArgsCase{"SevenRanks", {"8/8/8/8/8/8/K6k w", "o.png"}, Action::Fail},
-                      ArgsCase{"NineFiles", {"9/8/8/8/8/8/8/K6k w", "o.png"}, Action::Fail},
                       ArgsCase{"RankTooLong", {"8/8/8/8/8/8/8/K6kp w", "o.png"}, Action::Fail},
                       ArgsCase{"BadLetter", {"8/8/8/8/8/8/8/K6x w", "o.png"}, Action::Fail},
                       ArgsCase{"BadSide", {"8/8/8/8/8/8/8/K6k x", "o.png"}, Action::Fail},

@@ -48,7 +48,9 @@ FrmBoardHooks CloseHooks(std::function<void()> close) {
 RulesBoard::RulesBoard() {
     engine.Load(VARNIX_REAL_ENGINE_DIR);
     board = std::make_unique<FrmBoard>(platform);
-    board->SetHooks(CloseHooks([] {}));
+    FrmBoardHooks hooks = CloseHooks([] {});
+    hooks.LoadGame = [this] { ++loadRequests; };
+    board->SetHooks(hooks);
     board->LoadWindow();
     board->BindEngine(engine);
 }
@@ -81,6 +83,14 @@ void RulesBoard::ClickClick(int fromFile, int fromRow, int toFile, int toRow) {
     Release(fromFile, fromRow);
     Press(toFile, toRow);
     Release(toFile, toRow);
+}
+
+void RulesBoard::QueueOnceWhile(std::function<bool()> busy, std::vector<InputEvent> events) {
+    platform.SetProcessHook([this, busy, events] {
+        if (injected || !busy()) return;
+        injected = true;
+        for (const InputEvent& event : events) platform.QueueEvent(event);
+    });
 }
 
 void RulesBoard::EngineSays(const std::string& moveLine) {

@@ -46,6 +46,11 @@ public:
     // The engine announces its move as our engine does: the BEL text, then the move line.
     void EngineSays(const std::string& moveLine);
 
+    // Queues the events once, from the first event processing at which busy() holds.
+    void QueueOnceWhile(std::function<bool()> busy, std::vector<InputEvent> events);
+    bool injected = false;
+    int loadRequests = 0; // "Load Game" as it reaches the window's hooks
+
     std::size_t Mark() const { return QueuedLines(board->Link()).size(); }
     std::vector<std::string> SentSince(std::size_t mark) const { return LinesAfter(board->Link(), mark); }
     std::string Recorded(int halfMove) const { return board->Record().GetMove(halfMove); }

@@ -15,7 +15,7 @@ using Lines = std::vector<std::string>;
 // Files and rows of the squares used below (row 1 is rank 8).
 constexpr int A = 1, C = 3, D = 4, E = 5, F = 6, G = 7;
 
-TEST(StartUp, QueuesSkillPonderAndNewInThatOrder) {
+TEST(NewGame, StartUpQueuesSkillPonderAndNewThenAsBlackNewClocksAndGoAndTurnsTheBoard) {
     RulesBoard t;
     EXPECT_EQ(QueuedLines(t.board->Link()), (Lines{"skill 100", "ponder on", "new"}));
     EXPECT_TRUE(t.platform.MenuChecked("Level 7 - 1 sec"));
@@ -23,10 +23,6 @@ TEST(StartUp, QueuesSkillPonderAndNewInThatOrder) {
     EXPECT_TRUE(t.platform.MenuEnabled("Move now"));
     EXPECT_FALSE(t.platform.MenuEnabled("Stop thinking"));
     EXPECT_FALSE(t.platform.ControlVisible(AboutPanel));
-}
-
-TEST(NewGame, AsBlackQueuesNewClocksAndGoAndTurnsTheBoard) {
-    RulesBoard t;
     const auto mark = t.Mark();
     t.Menu("New Game as Black");
     EXPECT_EQ(t.SentSince(mark), (Lines{"new", "whitetime 10000", "blacktime 10000", "go"}));
@@ -40,13 +36,8 @@ TEST(NewGame, WhileTheEngineThinksInterruptsAndResendsBeforeTheNextGo) {
     t.Menu("Move now");
     const auto mark = t.Mark();
     t.Menu("New Game as Black");
-    const Lines sent = t.SentSince(mark);
-    ASSERT_EQ(sent.size(), 7u);
-    EXPECT_EQ(sent[0], "force");
-    EXPECT_EQ(sent[1], "setboard " + StandardStartFen);
-    EXPECT_EQ(sent[2], "white");
-    EXPECT_EQ(sent[3], "movenumber 0");
-    EXPECT_EQ(sent[6], "go");
+    EXPECT_EQ(t.SentSince(mark), (Lines{"force", "setboard " + StandardStartFen, "white", "movenumber 0",
+                                        "whitetime 10000", "blacktime 10000", "go"}));
 }
 
 TEST(UserMove, DragSendsClocksAndMoveRecordsWithoutAnimationAndHandsOverTheTurn) {
@@ -65,22 +56,19 @@ TEST(UserMove, DragSendsClocksAndMoveRecordsWithoutAnimationAndHandsOverTheTurn)
     EXPECT_NE(t.platform.Caption().find("e4"), std::string::npos);
 }
 
-TEST(UserMove, ClickClickPlaysAndAnimates) {
+TEST(UserMove, ClickOnAnIllegalSquareKeepsTheSelectionAndTheNextClickPlaysAndAnimates) {
     RulesBoard t;
-    t.ClickClick(G, 8, F, 6);
+    const auto mark = t.Mark();
+    t.ClickClick(G, 8, G, 5);
+    EXPECT_EQ(t.board->Record().State().MaxPly, 0);
+    EXPECT_TRUE(t.SentSince(mark).empty());
+    EXPECT_EQ(t.board->Selection().mfx, G);
+    EXPECT_EQ(t.board->Selection().mfy, 8);
+    t.Press(F, 6);
+    t.Release(F, 6);
     EXPECT_EQ(t.Recorded(1), "Nf3");
     EXPECT_EQ(t.board->Selection().mfx2, F);
     EXPECT_EQ(t.board->Selection().mfy2, 6);
-}
-
-TEST(UserMove, IllegalDestinationKeepsTheSelection) {
-    RulesBoard t;
-    const auto mark = t.Mark();
-    t.ClickClick(E, 7, E, 4);
-    EXPECT_EQ(t.board->Record().State().MaxPly, 0);
-    EXPECT_TRUE(t.SentSince(mark).empty());
-    EXPECT_EQ(t.board->Selection().mfx, E);
-    EXPECT_EQ(t.board->Selection().mfy, 7);
 }
 
 TEST(UserMove, PressesAreIgnoredOnTheEnginesTurnWhileItThinksAndAfterTheEnd) {
@@ -186,16 +174,11 @@ TEST(EngineMove, IsCheckedAgainstTheMoveNumberThenRecordedMadeAndShown) {
     }
 }
 
-TEST(EngineMove, AMoveLineWithoutTheBelTextBeforeItIsIgnored) {
+TEST(EngineMove, IsIgnoredWithoutTheBelTextDiscardedAfterAnInterruptionAndIgnoredAfterTheEnd) {
     RulesBoard t;
     t.Drag(E, 7, E, 5);
     t.board->Output().Interpret("move (1): e5 \n");
     EXPECT_EQ(t.board->Record().State().MaxPly, 1);
-}
-
-TEST(EngineMove, IsDiscardedAfterAnInterruptionAndIgnoredAfterTheEnd) {
-    RulesBoard t;
-    t.Drag(E, 7, E, 5);
     t.Menu("Back up one move"); // interrupts the search the move belongs to
     EXPECT_EQ(QueuedLines(t.board->Link()).back(), "force");
     t.EngineSays("move (1): e5 \n");
@@ -264,22 +247,13 @@ TEST(Strength, ChosenLevelIsStoredSentAndUsedForTheClocks) {
 
 TEST(Reentry, PressesStepsAndLoadsDuringAMoveDoNothing) {
     RulesBoard t;
-    int loads = 0;
-    FrmBoardHooks hooks = CloseHooks([] {});
-    hooks.LoadGame = [&] { ++loads; };
-    t.board->SetHooks(hooks);
-    bool injected = false;
-    t.platform.SetProcessHook([&] {
-        if (injected || !t.board->Panel().MoveInProgress()) return;
-        injected = true;
-        t.platform.QueueEvent(MenuEvent("Back up one move"));
-        t.platform.QueueEvent(BoardEvent(InputEvent::Kind::MouseDown, SquareX(D, false), SquareY(7, false)));
-        // A game loaded here would be turned by the rest of the move.
-        t.platform.QueueEvent(MenuEvent("Load Game"));
-    });
+    // A game loaded during the move would be turned by the rest of the move.
+    t.QueueOnceWhile([&] { return t.board->Panel().MoveInProgress(); },
+                     {MenuEvent("Back up one move"),
+                      BoardEvent(InputEvent::Kind::MouseDown, SquareX(D, false), SquareY(7, false)), MenuEvent("Load Game")});
     t.ClickClick(E, 7, E, 5);
-    EXPECT_TRUE(injected);
-    EXPECT_EQ(loads, 0);
+    EXPECT_TRUE(t.injected);
+    EXPECT_EQ(t.loadRequests, 0);
     EXPECT_EQ(t.board->Record().State().PlyCount, 1);
     EXPECT_EQ(t.Recorded(1), "e4");
 }

@@ -75,21 +75,12 @@ TEST(Stepping, ASecondStepOrALoadDuringAStepDoesNothing) {
     RulesBoard t;
     PlayOpening(t);
     t.Menu("Back to start");
-    int loads = 0;
-    FrmBoardHooks hooks = CloseHooks([] {});
-    hooks.LoadGame = [&] { ++loads; };
-    t.board->SetHooks(hooks);
-    bool injected = false;
-    t.platform.SetProcessHook([&] {
-        if (injected || !t.board->Panel().StepBusy()) return;
-        injected = true;
-        t.platform.QueueEvent(MenuEvent("Forward one move"));
-        t.platform.QueueEvent(BoardEvent(InputEvent::Kind::MouseDown, SquareX(4, false), SquareY(7, false)));
-        t.platform.QueueEvent(MenuEvent("Load Game"));
-    });
+    t.QueueOnceWhile([&] { return t.board->Panel().StepBusy(); },
+                     {MenuEvent("Forward one move"),
+                      BoardEvent(InputEvent::Kind::MouseDown, SquareX(4, false), SquareY(7, false)), MenuEvent("Load Game")});
     t.Menu("Forward one move");
-    EXPECT_TRUE(injected);
-    EXPECT_EQ(loads, 0);
+    EXPECT_TRUE(t.injected);
+    EXPECT_EQ(t.loadRequests, 0);
     EXPECT_EQ(t.board->Record().State().PlyCount, 1);
     EXPECT_EQ(t.board->Selection().mfx, 0);
 }

@@ -72,6 +72,13 @@ protected:
         for (std::int32_t i = 1; i <= record.State().MaxPly; ++i) texts.push_back(record.GetMove(i));
         return texts;
     }
+    Texts Rows() const {
+        Texts rows;
+        const MoveTable& table = record.Moves();
+        for (std::int32_t r = 1; r <= table.LastRow(); ++r)
+            rows.push_back(table.MoveEntry(r, 0) + "|" + table.MoveEntry(r, 1) + "|" + table.MoveEntry(r, 2));
+        return rows;
+    }
     void WriteRecord(const Texts& texts) {
         for (std::size_t i = 0; i < texts.size(); ++i) {
             const std::int32_t row = std::int32_t(i / 2 + 1);
@@ -87,24 +94,13 @@ protected:
     MoveTextReader reader;
 };
 
-TEST_F(GameRecordTest, MovesFillTheScoreSheet) {
+TEST_F(GameRecordTest, MovesFillTheScoreSheetAndShowWithTheTurnAfterThem) {
     PlayAll({"e4", "e5", "Nf3"});
-    const MoveTable& table = record.Moves();
-    EXPECT_EQ(table.LastRow(), 2);
-    EXPECT_EQ(table.MoveEntry(1, 0), "1.");
-    EXPECT_EQ(table.MoveEntry(1, 1), "e4");
-    EXPECT_EQ(table.MoveEntry(1, 2), "e5");
-    EXPECT_EQ(table.MoveEntry(2, 0), "2.");
-    EXPECT_EQ(table.MoveEntry(2, 1), "Nf3");
-    EXPECT_EQ(table.MoveEntry(2, 2), "");
+    EXPECT_EQ(Rows(), (Texts{"1.|e4|e5", "2.|Nf3|"}));
     EXPECT_EQ(State().PlyCount, 3);
     EXPECT_EQ(State().MaxPly, 3);
     EXPECT_EQ(events.shown, (Texts{"e4", "e5", "Nf3"}));
-}
-
-TEST_F(GameRecordTest, StatusIsShownWithTheTurnAfterTheMove) {
-    PlayAll({"e4", "e5"});
-    EXPECT_EQ(events.plyWhenShown, (std::vector<std::int16_t>{1, 2}));
+    EXPECT_EQ(events.plyWhenShown, (std::vector<std::int16_t>{1, 2, 3}));
 }
 
 TEST_F(GameRecordTest, ChecksAndMatesAreMarked) {
@@ -148,6 +144,9 @@ TEST_F(GameRecordTest, ReplayToTheStartShowsNone) {
     EXPECT_TRUE(SameMoveBytes(State().LastMove, Move{}));
     EXPECT_EQ(events.drops, 1);
     EXPECT_FALSE(record.result());
+    // A ply outside the record is taken as its end.
+    EXPECT_TRUE(SamePosition(record.GoToPly(9, false), record.GoToPly(2, false)));
+    EXPECT_TRUE(SamePosition(record.GoToPly(-4, true), FromFen(StandardStartFen)));
 }
 
 TEST_F(GameRecordTest, OneStepAgreesWithReplayFromTheStart) {
@@ -175,21 +174,14 @@ TEST_F(GameRecordTest, DashStandsForAMissingWhiteHalfMove) {
     Position start = FromFen(StandardStartFen);
     start.BlackToMove = FlagTrue;
     EXPECT_TRUE(SamePosition(afterDash, start));
-    const Position afterThree = record.GoToPly(3, false);
-    EXPECT_EQ(PieceAt(afterThree, 5, 4), BlackPawn);
-    EXPECT_EQ(PieceAt(afterThree, 6, 6), WhiteKnight);
-    EXPECT_EQ(afterThree.BlackToMove, FlagTrue);
+    EXPECT_EQ(PositionToFen(record.GoToPly(3, false)), "rnbqkbnr/pppp1ppp/8/4p3/8/5N2/PPPPPPPP/RNBQKB1R b KQkq - 0 1");
 }
 
 TEST_F(GameRecordTest, UnreadableTextsAreSkippedButTheTurnMovesOn) {
     // "!!" cannot be read at all; "Ke3" names no legal move.
     WriteRecord({"e4", "!!", "Nf3", "Ke3", "d4"});
     const Position p = record.GoToPly(5, false);
-    EXPECT_EQ(PieceAt(p, 5, 5), WhitePawn);
-    EXPECT_EQ(PieceAt(p, 4, 5), WhitePawn);
-    EXPECT_EQ(PieceAt(p, 6, 6), WhiteKnight);
-    EXPECT_EQ(PieceAt(p, 5, 1), BlackKing);
-    EXPECT_EQ(p.BlackToMove, FlagTrue);
+    EXPECT_EQ(PositionToFen(p), "rnbqkbnr/pppppppp/8/8/3PP3/5N2/PPP2PPP/RNBQKB1R b KQkq d3 0 1");
     EXPECT_EQ(State().LastMove.FromFile, 4);
 }
 
@@ -204,12 +196,6 @@ TEST_F(GameRecordTest, ResultEntriesMakeNoMove) {
     EXPECT_TRUE(SameMoveBytes(State().LastMove, Move{}));
     twoPlies.BlackToMove = FlagTrue;
     EXPECT_TRUE(SamePosition(replayed, twoPlies));
-}
-
-TEST_F(GameRecordTest, PlyOutsideTheRecordIsTakenAsItsEnd) {
-    PlayAll({"e4", "e5"});
-    EXPECT_TRUE(SamePosition(record.GoToPly(9, false), record.GoToPly(2, false)));
-    EXPECT_TRUE(SamePosition(record.GoToPly(-4, true), FromFen(StandardStartFen)));
 }
 
 TEST_F(GameRecordTest, SameMoveFollowsTheRecord) {
@@ -227,17 +213,14 @@ TEST_F(GameRecordTest, OtherMoveCutsAndKeepsTheDroppedLine) {
     PlayAll({"e4", "e5", "Nf3", "Nc6"});
     StepTo(2);
     Play("Bc4");
-    EXPECT_EQ(RecordTexts(), (Texts{"e4", "e5", "Bc4"}));
+    EXPECT_EQ(Rows(), (Texts{"1.|e4|e5", "2.|Bc4|"}));
     EXPECT_EQ(State().PlyCount, 3);
-    EXPECT_EQ(record.Moves().LastRow(), 2);
-    EXPECT_EQ(record.Moves().MoveEntry(2, 2), "");
     EXPECT_EQ(record.GetVarN(3), "000013Nf3 Nc6");
 
     // Cut at a Black half-move: the line kept carries its own variation.
     StepTo(1);
     Play("c5");
-    EXPECT_EQ(RecordTexts(), (Texts{"e4", "c5"}));
-    EXPECT_EQ(record.Moves().LastRow(), 1);
+    EXPECT_EQ(Rows(), (Texts{"1.|e4|c5"}));
     EXPECT_EQ(record.GetVarN(2), EncodeLine({{"e5", ""}, {"Bc4", "000013Nf3 Nc6"}}));
     EXPECT_EQ(record.GetVarN(3), "");
 }

@@ -7,6 +7,9 @@
 
 #include <string>
 
+// The written variants of every legal move (local letters, colons, zeros, ...)
+// are read back in NotationRoundTripTest; the cases here are the forms it
+// never writes, the failures, and the rules it cannot tell apart.
 namespace varnix {
 namespace {
 
@@ -18,7 +21,6 @@ using testing::ScriptedCalls;
 const char* const Start = StandardStartFen.c_str();
 const char* const PawnsAroundD5 = "4k3/8/8/3p4/2P1P3/8/8/4K3 w - - 0 1";
 const char* const BlackPawnOnE2 = "4k3/8/8/8/8/8/4p3/K7 b - - 0 1";
-const char* const OpenKingside = "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 1";
 const char* const TwoKnights = "4k3/8/8/4p3/8/5N2/8/1N2K3 w - - 0 1";
 
 struct ReadCase {
@@ -42,7 +44,6 @@ void ExpectReads(std::initializer_list<ReadCase> cases) { ExpectReads(EngineCall
 
 TEST(ReadMoveText, PawnPushesFindTheNearestPawnBehind) {
     ExpectReads({
-        {"single step", Start, "e3", "e2-e3"},
         {"double step", Start, "e4", "e2-e4"},
         {"black double step", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", "d5", "d7-d5"},
         {"blocked pawn is not looked at", "4k3/8/8/8/8/4N3/4P3/4K3 w - - 0 1", "e4", "e2-e4"},
@@ -56,14 +57,10 @@ TEST(ReadMoveText, PawnPushesFindTheNearestPawnBehind) {
 TEST(ReadMoveText, PawnCaptures) {
     ExpectReads({
         {"with x", PawnsAroundD5, "exd5", "e4xd5"},
-        {"abbreviated", PawnsAroundD5, "ed5", "e4xd5"},
-        {"colon as capture sign", PawnsAroundD5, "e:d5", "e4xd5"},
         {"files only", PawnsAroundD5, "ed", "e4xd5"},
-        {"files only, other pawn", PawnsAroundD5, "cd", "c4xd5"},
         {"files only, no such capture", PawnsAroundD5, "eb", ""},
         {"black, from the text alone", "4k3/8/8/4p3/3P4/8/8/4K3 b - - 0 1", "exd4", "e5xd4"},
         {"built from the text without looking", "4k3/8/8/8/8/8/8/4K3 w - - 0 1", "gxh6", "g5xh6"},
-        {"annotated", PawnsAroundD5, "exd5!?", "e4xd5"},
     });
 }
 
@@ -72,12 +69,9 @@ TEST(ReadMoveText, Promotions) {
     ExpectReads({
         {"local queen letter", BlackPawnOnE2, "e1=D", "e2-e1=Q"},
         {"without the sign", BlackPawnOnE2, "e1D", "e2-e1=Q"},
-        {"english letter", BlackPawnOnE2, "e1=Q", "e2-e1=Q"},
         {"local knight letter", BlackPawnOnE2, "e1Z", "e2-e1=N"},
-        {"capture", whiteOnE7, "exd8=Q", "e7xd8=Q"},
         {"capture without the sign, checked", whiteOnE7, "exd8N+", "e7xd8=N"},
         {"files only picks the promotion asked for", whiteOnE7, "ed=R", "e7xd8=R"},
-        {"files only, local letter", whiteOnE7, "edT", "e7xd8=R"},
     });
 }
 
@@ -85,17 +79,11 @@ TEST(ReadMoveText, PieceMovesByLength) {
     ExpectReads({
         {"knight", Start, "Nf3", "g1-f3"},
         {"from-square, no separator", Start, "Ng1f3", "g1-f3"},
-        {"from-rank", Start, "N1f3", "g1-f3"},
-        {"from-file", Start, "Ngf3", "g1-f3"},
         {"checked", Start, "Nc3+", "b1-c3"},
-        {"annotated", Start, "Nf3!?", "g1-f3"},
-        {"named knight of two", TwoKnights, "Nbd2", "b1-d2"},
         {"named by rank", TwoKnights, "N3d2", "f3-d2"},
         {"capture sign is dropped, separator from the board", TwoKnights, "Nxe5", "f3xe5"},
         {"full from-square with capture", TwoKnights, "Nf3xe5", "f3xe5"},
         {"full from-square is not checked", TwoKnights, "Qa1h8", "a1-h8"},
-        {"bishop", OpenKingside, "Bb5", "f1-b5"},
-        {"king", OpenKingside, "Ke2", "e1-e2"},
         {"king two squares is no castling", "4k3/8/8/8/8/8/8/4K2R w K - 0 1", "Kg1", ""},
         {"no such piece move", Start, "Nd4", ""},
         {"lower-case letter is no knight", Start, "nf3", ""},
@@ -108,22 +96,8 @@ TEST(ReadMoveText, PieceMovesByLength) {
 TEST(ReadMoveText, CastlingIsNotCheckedAgainstThePosition) {
     ExpectReads({
         {"letters", Start, "O-O", "o-o"},
-        {"lower case", Start, "o-o", "o-o"},
-        {"zeros", Start, "0-0", "o-o"},
-        {"checked", Start, "O-O+", "o-o"},
-        {"queen side", Start, "O-O-O", "o-o-o"},
         {"queen side, zeros, mate", Start, "0-0-0#", "o-o-o"},
         {"without pieces", "4k3/8/8/8/8/8/8/8 w - - 0 1", "O-O", "o-o"},
-    });
-}
-
-TEST(ReadMoveText, LocalisedPieceLetters) {
-    ExpectReads({
-        {"Z knight", Start, "Zf3", "g1-f3"},
-        {"L bishop", OpenKingside, "Lb5", "f1-b5"},
-        {"T rook", "4k3/8/8/8/8/8/8/R3K3 w - - 0 1", "Td1", "a1-d1"},
-        {"D queen", OpenKingside, "Dh5", "d1-h5"},
-        {"black Z knight", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", "Zf6", "g8-f6"},
     });
 }
 
@@ -144,13 +118,11 @@ TEST(ReadMoveText, FailuresAreFlaggedAndKeepTheRewrittenText) {
     ExpectReads({
         {"only annotation marks", Start, "+!", "+!", true},
         {"two dashes", Start, "--", "--", true},
-        {"one mark", Start, "#", "#", true},
         {"capture onto rank 9", Start, "exd9", "exd9", true},
         {"capture with a letter for the rank", Start, "exdz", "exdz", true},
         {"capture without a target", Start, "ex", "ex", true},
         {"promotion part is cut before the failure", Start, "exd9=Q", "exd9", true},
         {"push to rank 0", Start, "e0", "e0", true},
-        {"push to rank 9", Start, "e9", "e9", true},
         {"piece to rank 9, capture sign dropped", Start, "Nxf9", "Nf9", true},
         {"piece with a letter for the rank", Start, "Ng1fz", "Ng1fz", true},
         {"nothing matches is no failure", Start, "Nd4", "", false},

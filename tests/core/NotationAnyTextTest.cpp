@@ -85,14 +85,12 @@ TEST(NotationAnyText, LongTexts) {
     const RecordCalls calls = EngineCalls();
     const Position p = FromFen(Positions[0]);
     MoveTextReader reader;
-    const std::vector<std::string> texts = {
-        std::string(10000, '!'), std::string(10000, ':'), std::string(10000, 'e'), std::string(10000, 'N'),
-        std::string(10000, '='), std::string(10000, '\0'), std::string(10000, '\xCB'),
-        "e4" + std::string(9998, '+'), "N" + std::string(9999, 'x'), std::string(9997, ':') + "Nf3",
-    };
-    for (const std::string& text : texts) CheckText(calls, reader, p, text);
+    for (const std::string& text : {std::string(10000, 'e'), std::string(10000, '='), std::string(10000, '\xCB'),
+                                    "N" + std::string(9999, 'x'), std::string(9997, ':') + "Nf3"})
+        CheckText(calls, reader, p, text);
 
     EXPECT_EQ(reader.ReadMoveText(calls, p, "e4" + std::string(9998, '+'), FlagFalse), "e2-e4");
+    CheckText(calls, reader, p, std::string(10000, '!'));
     EXPECT_EQ(reader.ReadMoveText(calls, p, std::string(10000, '!'), FlagFalse), std::string(10000, '!'));
     EXPECT_TRUE(reader.MoveTextFailed());
     // Only 100 characters after a colon are kept.

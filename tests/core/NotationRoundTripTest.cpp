@@ -34,55 +34,29 @@ const char* const Seeds[] = {
 constexpr int GamesPerSeed = 6;
 constexpr int PliesPerGame = 50;
 
+// A written variant of a short form: where the short form has one character
+// of `from` at a place `at` picks, that character becomes `to`'s.
+std::string Rewrite(std::string s, std::size_t at, const std::string& from, const std::string& to) {
+    if (at < s.size() && from.find(s[at]) != std::string::npos) s[at] = to[from.find(s[at])];
+    return s;
+}
+
 struct Variant {
     const char* name;
     std::string (*write)(const std::string& shortText);
 };
 
-std::string Annotated(const std::string& s) { return s + "!?"; }
-std::string Checked(const std::string& s) { return s + "+"; }
-
-std::string ColonForCapture(const std::string& s) {
-    std::string t = s;
-    if (const auto x = t.find('x'); x != std::string::npos) t[x] = ':';
-    return t;
-}
-
-std::string LocalLetter(const std::string& s) {
-    static const std::string english = "NBRQ";
-    static const std::string local = "ZLTD";
-    std::string t = s;
-    if (const auto at = english.find(t[0]); at != std::string::npos) t[0] = local[at];
-    return t;
-}
-
-std::string PromotionWithoutSign(const std::string& s) {
-    std::string t = s;
-    if (const auto eq = t.find('='); eq != std::string::npos) t.erase(eq, 1);
-    return t;
-}
-
-// exd5 as ed5; other texts unchanged.
-std::string AbbreviatedPawnCapture(const std::string& s) {
-    if (s.size() > 1 && s[0] >= 'a' && s[0] <= 'h' && s[1] == 'x') return s.substr(0, 1) + s.substr(2);
-    return s;
-}
-
-std::string ZerosForCastling(const std::string& s) {
-    if (s == "O-O") return "0-0";
-    if (s == "O-O-O") return "0-0-0";
-    return s;
-}
-
 const Variant Variants[] = {
     {"short form", [](const std::string& s) { return s; }},
-    {"annotated", Annotated},
-    {"checked", Checked},
-    {"colon for capture", ColonForCapture},
-    {"local letter", LocalLetter},
-    {"promotion without =", PromotionWithoutSign},
-    {"abbreviated pawn capture", AbbreviatedPawnCapture},
-    {"zeros for castling", ZerosForCastling},
+    {"annotated", [](const std::string& s) { return s + "!?"; }},
+    {"checked", [](const std::string& s) { return s + "+"; }},
+    {"colon for capture", [](const std::string& s) { return Rewrite(s, s.find('x'), "x", ":"); }},
+    {"local letter", [](const std::string& s) { return Rewrite(s, 0, "NBRQ", "ZLTD"); }},
+    {"promotion without =", [](const std::string& s) { return s.find('=') == s.npos ? s : s.substr(0, s.find('=')) + s.substr(s.find('=') + 1); }},
+    // exd5 as ed5
+    {"abbreviated pawn capture",
+     [](const std::string& s) { return s.size() > 1 && s[0] >= 'a' && s[0] <= 'h' && s[1] == 'x' ? s.substr(0, 1) + s.substr(2) : s; }},
+    {"zeros for castling", [](const std::string& s) { return s == "O-O" ? "0-0" : s == "O-O-O" ? "0-0-0" : s; }},
 };
 
 Position After(const RecordCalls& calls, Position p, const Move& m) {

@@ -78,31 +78,22 @@ struct ProgramRun {
     int calls = 0;
 };
 
-TEST(ProgramLoop, EngineReceivesTheStartUpLinesThenANewGameAsBlack) {
-    FakeEngine fake;
-    ASSERT_TRUE(fake.Loaded());
-    ProgramRun run;
-    bool asked = false;
-    run.Start(VARNIX_FAKE_ENGINE_DIR, [&] {
-        if (!asked) run.platform.QueueEvent(MenuEvent("New Game as Black"));
-        asked = true;
-        return run.board.Link().Flags().EngineThinking == false;
-    });
-    EXPECT_EQ(fake.Received(), (Lines{"skill 100", "ponder on", "new", "new", "whitetime 10000", "blacktime 10000",
-                                      "go", "quit"}));
-}
-
-TEST(ProgramLoop, WindowIsShownAfterTheStartUpWaitAndBeforeTheEngineRuns) {
+TEST(ProgramLoop, WindowShowsAfterTheStartUpWaitThenTheEngineTakesTheStartUpLinesAndANewGameAsBlack) {
     FakeEngine fake;
     ASSERT_TRUE(fake.Loaded());
     ProgramRun run;
     int shownAtFirstStep = -2;
     run.Start(VARNIX_FAKE_ENGINE_DIR, [&] {
-        shownAtFirstStep = run.platform.ShownAfterProcessCalls();
-        return false;
+        if (shownAtFirstStep == -2) {
+            shownAtFirstStep = run.platform.ShownAfterProcessCalls();
+            run.platform.QueueEvent(MenuEvent("New Game as Black"));
+        }
+        return run.board.Link().Flags().EngineThinking == false;
     });
     // The half-second wait processes events before the window appears.
     EXPECT_GT(shownAtFirstStep, 0);
+    EXPECT_EQ(fake.Received(), (Lines{"skill 100", "ponder on", "new", "new", "whitetime 10000", "blacktime 10000",
+                                      "go", "quit"}));
 }
 
 TEST(ProgramLoop, AboutPanelOpensFromHelpAndClosesOnlyByItsOk) {

@@ -29,9 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RopCase{"Or", RasterOp::Or, 0x0F00CC, 0xF0F0AA, 0xFFF0EE},
                     RopCase{"MergePaintKeepsDestUnderWhite", RasterOp::MergePaint, 0x123456, 0xFFFFFF, 0x123456},
                     RopCase{"MergePaintWhitensUnderBlack", RasterOp::MergePaint, 0x123456, 0x000000, 0xFFFFFF},
-                    RopCase{"MergePaintMixed", RasterOp::MergePaint, 0x100000, 0x0F00FF, 0xF0FF00},
-                    RopCase{"AndWithWhiteKeeps", RasterOp::And, 0x89ABCD, 0xFFFFFF, 0x89ABCD},
-                    RopCase{"OrWithBlackKeeps", RasterOp::Or, 0x89ABCD, 0x000000, 0x89ABCD}),
+                    RopCase{"MergePaintMixed", RasterOp::MergePaint, 0x100000, 0x0F00FF, 0xF0FF00}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Blit, AndThenOrOfSheetAndMaskReproducesThePieceAndKeepsTheBoard) {
@@ -79,14 +77,12 @@ TEST_P(BlitClipTest, WritesOnlyWhereBothRectanglesOverlapTheirSurfaces) {
 
 INSTANTIATE_TEST_SUITE_P(
     Blit, BlitClipTest,
-    testing::Values(ClipCase{"Inside", 1, 1, 2, 2, 0, 0}, ClipCase{"DestLeft", -2, 0, 4, 4, 0, 0},
-                    ClipCase{"DestTop", 0, -3, 4, 4, 0, 0}, ClipCase{"DestRight", 2, 0, 4, 4, 0, 0},
-                    ClipCase{"DestBottom", 0, 3, 4, 4, 0, 0}, ClipCase{"SourceLeft", 0, 0, 4, 4, -1, 0},
-                    ClipCase{"SourceTop", 0, 0, 4, 4, 0, -2}, ClipCase{"SourceRight", 0, 0, 4, 4, 3, 0},
-                    ClipCase{"SourceBottom", 0, 0, 4, 4, 0, 2}, ClipCase{"AllCornersAtOnce", -1, -1, 9, 9, -1, -1},
+    testing::Values(ClipCase{"Inside", 1, 1, 2, 2, 0, 0}, ClipCase{"DestLeftAndTop", -2, -3, 4, 4, 0, 0},
+                    ClipCase{"DestRightAndBottom", 2, 3, 4, 4, 0, 0}, ClipCase{"SourceLeftAndTop", 0, 0, 4, 4, -1, -2},
+                    ClipCase{"SourceRightAndBottom", 0, 0, 4, 4, 3, 2}, ClipCase{"AllCornersAtOnce", -1, -1, 9, 9, -1, -1},
                     ClipCase{"EntirelyOutside", 5, 5, 2, 2, 0, 0}, ClipCase{"SourceOutside", 0, 0, 2, 2, 4, 4},
-                    ClipCase{"NegativeSize", 0, 0, -3, 2, 0, 0}, ClipCase{"Huge", -1000000, -1000000, 2000000,
-                                                                          2000000, 0, 0}),
+                    ClipCase{"NegativeSize", 0, 0, -3, 2, 0, 0},
+                    ClipCase{"Huge", -1000000, -1000000, 2000000, 2000000, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Blit, EmptySurfacesAreHarmless) {

@@ -30,23 +30,19 @@ Box InkBox(const Surface& s) {
 
 std::unique_ptr<TextRenderer> BoardFont() { return TextRenderer::Open("Arial", true, 9); }
 
-TEST(FontLookup, ArialBoldResolvesToLiberationSansBold) {
+TEST(FontLookup, ArialBoldResolvesToLiberationSansBoldAndAnUnknownFamilyToNothing) {
     auto file = FindFontFile("Arial", true);
     ASSERT_TRUE(file);
     EXPECT_NE(file->path.find("LiberationSans-Bold"), std::string::npos) << file->path;
+    EXPECT_FALSE(FindFontFile("Varnix Imaginary Grotesk", false));
 }
 
-TEST(FontLookup, UnknownFamilyIsNotFound) { EXPECT_FALSE(FindFontFile("Varnix Imaginary Grotesk", false)); }
-
-TEST(TextRenderer, UnknownFamilyFallsBackToDejaVuSans) {
+TEST(TextRenderer, UnknownFamilyFallsBackToDejaVuSansAndSillySizesAreRefused) {
     auto fallback = TextRenderer::Open("Varnix Imaginary Grotesk", false, 12);
     auto dejavu = TextRenderer::Open("DejaVu Sans", false, 12);
     ASSERT_TRUE(fallback);
     ASSERT_TRUE(dejavu);
     EXPECT_EQ(fallback->TextWidth("Varnix 123"), dejavu->TextWidth("Varnix 123"));
-}
-
-TEST(TextRenderer, RejectsSizesThatMakeNoSense) {
     EXPECT_FALSE(TextRenderer::Open("Arial", true, 0));
     EXPECT_FALSE(TextRenderer::Open("Arial", true, -4));
     EXPECT_FALSE(TextRenderer::Open("Arial", true, 9, 0));
@@ -97,7 +93,6 @@ TEST(TextRenderer, ClipsAtEveryEdgeWithoutTouchingOutside) {
     for (auto [x, y] : {std::pair{-6, 0}, {0, -8}, {14, 0}, {0, 10}, {-500, -500}, {500, 500}}) {
         Surface s(20, 16, Background);
         font->DrawText(s, x, y, "WM", White); // the surface's own bounds checks fail under ASan if crossed
-        SUCCEED();
     }
     Surface s(20, 16, Background);
     font->DrawText(s, -6, 0, "W", White);

@@ -29,32 +29,22 @@ Stats Measure(const Surface& s, int x, int y, int w, int h) {
     return {sum / n, std::sqrt(std::max(0.0, sq / n - (sum / n) * (sum / n)))};
 }
 
-TEST(Images, HaveTheSizesTheBoardViewExpects) {
-    EXPECT_EQ(BoardPicture().Width(), 366);
-    EXPECT_EQ(BoardPicture().Height(), 365);
-    for (auto make : {PieceSheet, PieceMask}) {
-        EXPECT_EQ(make().Width(), 246);
-        EXPECT_EQ(make().Height(), 82);
-    }
-    for (auto make : {MarkerFrame, CheckSquare}) {
-        EXPECT_EQ(make().Width(), 41);
-        EXPECT_EQ(make().Height(), 41);
-    }
-}
-
 TEST(Images, MarkerFrameIsFourPixelsBlackRoundWhiteAndCheckSquareIsPureRed) {
     const Surface frame = MarkerFrame();
+    ASSERT_EQ(frame.Width(), 41);
+    ASSERT_EQ(frame.Height(), 41);
     for (int y = 0; y < 41; ++y)
         for (int x = 0; x < 41; ++x) {
             const bool border = x < 4 || y < 4 || x >= 37 || y >= 37;
             ASSERT_EQ(frame.At(x, y), border ? Black : White) << x << "," << y;
         }
     const Surface red = CheckSquare();
-    for (Pixel p : red.Pixels()) ASSERT_EQ(p, 0xFF0000u);
+    EXPECT_EQ(red.Pixels(), Surface(41, 41, 0xFF0000).Pixels());
 }
 
 TEST(Images, PiecesLieOnPureWhiteInsideTheirMaskedCells) {
     const Surface sheet = PieceSheet(), mask = PieceMask();
+    ASSERT_TRUE(sheet.Width() == 246 && sheet.Height() == 82 && mask.Width() == 246 && mask.Height() == 82);
     for (int cell = 0; cell < 12; ++cell) {
         const int cx = (cell % 6) * 41, cy = (cell / 6) * 41;
         int inked = 0;
@@ -77,24 +67,20 @@ TEST(Images, PiecesLieOnPureWhiteInsideTheirMaskedCells) {
 
 TEST(Images, WhitePiecesAreLightAndBlackPiecesDark) {
     const Surface sheet = PieceSheet(), mask = PieceMask();
-    for (int kind = 0; kind < 6; ++kind) {
-        double light = 0, dark = 0;
-        int n = 0, m = 0;
+    // Mean brightness of the piece's own pixels in the cell at (cx, cy).
+    const auto inked = [&](int cx, int cy) {
+        double sum = 0;
+        int n = 0;
         for (int y = 0; y < 41; ++y)
-            for (int x = 0; x < 41; ++x) {
-                if (mask.At(kind * 41 + x, y) == White) {
-                    light += Brightness(sheet.At(kind * 41 + x, y));
+            for (int x = 0; x < 41; ++x)
+                if (mask.At(cx + x, cy + y) == White) {
+                    sum += Brightness(sheet.At(cx + x, cy + y));
                     ++n;
                 }
-                if (mask.At(kind * 41 + x, 41 + y) == White) {
-                    dark += Brightness(sheet.At(kind * 41 + x, 41 + y));
-                    ++m;
-                }
-            }
-        ASSERT_GT(n, 0);
-        ASSERT_GT(m, 0);
-        dark /= m;
-        light /= n;
+        return n > 0 ? sum / n : -1000.0;
+    };
+    for (int kind = 0; kind < 6; ++kind) {
+        const double light = inked(kind * 41, 0), dark = inked(kind * 41, 41);
         // Brightness summed over the three channels; thin pieces (the queen) have much outline.
         EXPECT_GT(light, 270) << "White piece " << kind;
         EXPECT_LT(dark, 230) << "Black piece " << kind;
@@ -104,6 +90,8 @@ TEST(Images, WhitePiecesAreLightAndBlackPiecesDark) {
 
 TEST(Images, BoardLooksLikeWoodWithTheLightSquareTopLeft) {
     const Surface board = BoardPicture();
+    ASSERT_EQ(board.Width(), 366);
+    ASSERT_EQ(board.Height(), 365);
     EXPECT_EQ(board.Pixels(), BoardPicture().Pixels()) << "the picture must be the same every time";
     const Stats a8 = Measure(board, 19, 19, 41, 41), b8 = Measure(board, 60, 19, 41, 41);
     const Stats h1 = Measure(board, 306, 306, 41, 41), g1 = Measure(board, 265, 306, 41, 41);

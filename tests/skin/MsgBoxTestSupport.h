@@ -75,6 +75,21 @@ struct MsgBoxRig {
         for (char c : text) platform.QueueEvent(Key(c));
     }
 
+    // What the open box showed when it first ran out of events.
+    struct Seen {
+        int x = 0, y = 0, width = 0, height = 0;
+        std::string title;
+        std::vector<TooltipArea> tips;
+        std::vector<RowSpan> shape;
+        Surface content;
+    };
+    const Seen& Capture() {
+        Script({[this](HeadlessModalWindow& w) {
+            seen_ = {w.X(), w.Y(), w.Width(), w.Height(), w.Title(), w.Tooltips(), w.Shape(), w.Content()};
+        }});
+        return seen_;
+    }
+
     // Each time the open box runs out of events the next step runs; when none
     // is left the box is abandoned.
     void Script(std::vector<std::function<void(HeadlessModalWindow&)>> steps) {
@@ -86,6 +101,7 @@ struct MsgBoxRig {
     }
 
 private:
+    Seen seen_;
     std::vector<std::function<void(HeadlessModalWindow&)>> steps_;
     std::size_t next_ = 0;
 };

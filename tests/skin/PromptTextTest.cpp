@@ -30,7 +30,6 @@ TEST(WrapPrompt, BreaksTooWideLinesAtSpaces) {
         {"each line alone", "aaaa bbbb\rcc", 30, "aaaa\rbbbb\rcc", true},
         {"long word cut", "xxxxxxxxxx", 24, "xxxx\rxxxx\rxx", true},
         {"long word after words", "ab xxxxxxxx", 24, "ab\rxxxx\rxxxx", true},
-        {"indented long word", "  xxxxxx", 24, "  xx\rxxxx", true},
         {"one character at least", "abc", 1, "a\rb\rc", true},
         {"utf-8 kept whole", "\xC3\xA9\xC3\xA9\xC3\xA9", 12, "\xC3\xA9\xC3\xA9\r\xC3\xA9", true},
         {"line feeds become carriage returns", "ab\ncd", 60, "ab\rcd", false},
