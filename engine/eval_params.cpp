@@ -85,10 +85,10 @@ constexpr EvalParams MakeDefaults() {
     p.tempo = S(24, 4);
     p.shelter = {S(2, -7), S(-12, -5), S(-13, -8), S(-37, 17)};
     p.storm = {S(100, 4), S(-52, 20), S(-9, 17), S(-1, 11)};
-    p.kingAttackUnits = {0, 0, 2, 2, 1, 3, 0};
+    p.kingAttackUnits = {0, 0, 6, 6, 3, 9, 0};
     p.safeCheck = {0, 0, 0, 0, 0, 0, 0};
     p.kingZoneWeak = 0;
-    p.kingDangerDivisor = 3;
+    p.kingDangerDivisor = 27;
     p.kingDangerCap = 600;
 
     return p;

@@ -1,7 +1,8 @@
 // varnix-match: plays two UCI engines against each other from the built-in
-// openings, each with colours swapped, and prints W/D/L, score and Elo.
+// openings, each with colours swapped, and prints W/D/L, score and Elo. --first starts at that game of the
+// sequence, so that one long match can run as several processes on different openings.
 //
-//   varnix-match --engine1 CMD --engine2 CMD [--games N] [--movetime MS]
+//   varnix-match --engine1 CMD --engine2 CMD [--games N] [--first I] [--movetime MS]
 //                [--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,7 @@ struct Settings {
     std::string commands[2];
     std::vector<std::string> options[2];
     int games = 20;
+    int first = 0;  // index of the first game, so that one match can be split across processes
     int moveTimeMs = 1000;
     bool showMoves = false;  // print each game's start position and moves, to see how games are lost
 };
@@ -32,12 +34,13 @@ bool ReadArguments(int argc, char** argv, Settings& settings) {
         else if (key == "--option1") settings.options[0].push_back(value);
         else if (key == "--option2") settings.options[1].push_back(value);
         else if (key == "--games") settings.games = std::atoi(value.c_str());
+        else if (key == "--first") settings.first = std::atoi(value.c_str());
         else if (key == "--movetime") settings.moveTimeMs = std::atoi(value.c_str());
         else if (key == "--show-moves") settings.showMoves = value == "1";
         else return false;
     }
     return argc % 2 == 1 && !settings.commands[0].empty() && !settings.commands[1].empty() && settings.games > 0 &&
-           settings.moveTimeMs > 0;
+           settings.first >= 0 && settings.moveTimeMs > 0;
 }
 
 const char* ResultText(varnix::match::Outcome outcome) {
@@ -55,7 +58,7 @@ int main(int argc, char** argv) {
     using namespace varnix::match;
     Settings settings;
     if (!ReadArguments(argc, argv, settings)) {
-        std::fprintf(stderr, "usage: %s --engine1 CMD --engine2 CMD [--games N] [--movetime MS] "
+        std::fprintf(stderr, "usage: %s --engine1 CMD --engine2 CMD [--games N] [--first I] [--movetime MS] "
                              "[--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]\n", argv[0]);
         return 2;
     }
@@ -69,7 +72,7 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> openings = OpeningFens();
     int wins = 0, draws = 0, losses = 0;  // of engine 1
-    for (int game = 0; game < settings.games; ++game) {
+    for (int game = settings.first; game < settings.first + settings.games; ++game) {
         const bool firstIsWhite = game % 2 == 0;
         const std::string& fen = openings[size_t(game / 2) % openings.size()];
         UciEngine& white = engines[firstIsWhite ? 0 : 1];

@@ -43,7 +43,7 @@ void TraceTuner::Add(const Board& board, double whiteResult) {
     // Merge repeated uses of one weight.
     std::sort(trace.uses.begin(), trace.uses.end(), [](auto a, auto b) { return a.index < b.index; });
     Position p{float(whiteResult), int16_t(trace.phase), int16_t(trace.endgameScale), int16_t(trace.fiftyScale),
-        (positions_.size() / kBlock) % 10 == 9, trace.total, uint32_t(uses_.size()), 0};
+        HeldOutAt(positions_.size()), trace.total, uint32_t(uses_.size()), 0};
     for (const EvalTrace::Use u : trace.uses) {
         if (!uses_.empty() && uses_.size() > p.first && uses_.back().index == u.index)
             uses_.back().count = int16_t(uses_.back().count + u.count);
@@ -53,6 +53,8 @@ void TraceTuner::Add(const Board& board, double whiteResult) {
     p.end = uint32_t(uses_.size());
     positions_.push_back(p);
 }
+
+bool TraceTuner::HeldOutAt(size_t index) { return (index / kBlock) % 10 == 9; }
 
 size_t TraceTuner::Size(bool heldOut) const {
     return size_t(std::count_if(positions_.begin(), positions_.end(), [&](const Position& p) { return p.heldOut == heldOut; }));

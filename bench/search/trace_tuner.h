@@ -24,6 +24,8 @@ public:
     // Traces the position with the start weights; every tenth block of positions is held out of the fit.
     void Add(const engine::Board& board, double whiteResult);
     size_t Size(bool heldOut) const;
+    // Whether the index-th position kept is held out: every tenth block of about two games.
+    static bool HeldOutAt(size_t index);
 
     // The mean squared error of the current weights, with the logistic scaled by k.
     double Error(double k, bool heldOut) const;

@@ -1,8 +1,10 @@
 // varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP] [--squares free|mirrored|fixed]
+//             [--king-passes N]
 // Tunes the evaluation weights on positions labelled with game results (lines "FEN;result", White's score) by
 // gradient steps on traced evaluations. A tenth of the positions is held out; the weights with the lowest held-out
 // error are written to OUT as they improve, and to OUT.cpp as code for eval_params.cpp at the end. --squares
 // mirrored ties each square weight to its mirror across the middle file; fixed keeps the square tables.
+// --king-passes then fits the king-danger integers by at most N passes of local search.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +12,7 @@
 
 #include "engine/board.h"
 #include "engine/evaluate.h"
+#include "local_search.h"
 #include "params_file.h"
 #include "trace_tuner.h"
 
@@ -19,14 +22,16 @@ using engine::EvalParams;
 
 namespace {
 
-size_t Load(const std::string& path, size_t limit, bench::TraceTuner& tuner) {
+size_t Load(const std::string& path, size_t limit, bench::TraceTuner& tuner, bench::LocalSearch* local) {
     std::ifstream in(path);
     size_t read = 0;
     for (std::string line; read < limit && std::getline(in, line);) {
         const size_t semi = line.find(';');
         if (semi == std::string::npos) continue;
         if (const auto board = Board::FromFen(line.substr(0, semi))) {
-            tuner.Add(*board, std::atof(line.c_str() + semi + 1));
+            const double result = std::atof(line.c_str() + semi + 1);
+            tuner.Add(*board, result);
+            if (local) local->Add(*board, result);
             ++read;
         }
     }
@@ -37,13 +42,14 @@ size_t Load(const std::string& path, size_t limit, bench::TraceTuner& tuner) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP] [--squares free|mirrored|fixed]\n");
+        std::fprintf(stderr, "usage: varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP] [--squares free|mirrored|fixed] "
+                             "[--king-passes N]\n");
         return 2;
     }
     const std::string dataPath = argv[1], outPath = argv[2];
     EvalParams params = engine::DefaultEvalParams();
     size_t limit = 4'000'000;
-    int steps = 2000;
+    int steps = 2000, kingPasses = 0;
     double rate = 1;
     auto squares = bench::TraceTuner::Squares::Free;
     for (int i = 3; i + 1 < argc; i += 2) {
@@ -61,6 +67,8 @@ int main(int argc, char** argv) {
             steps = std::atoi(argv[i + 1]);
         } else if (key == "--rate") {
             rate = std::atof(argv[i + 1]);
+        } else if (key == "--king-passes") {
+            kingPasses = std::atoi(argv[i + 1]);
         } else if (key == "--squares") {
             const std::string value = argv[i + 1];
             squares = value == "mirrored" ? bench::TraceTuner::Squares::Mirrored
@@ -69,7 +77,8 @@ int main(int argc, char** argv) {
         }
     }
     bench::TraceTuner tuner(params, squares);
-    const size_t read = Load(dataPath, limit, tuner);
+    bench::LocalSearch local(bench::LocalSearch::KingDangerWeights(params));
+    const size_t read = Load(dataPath, limit, tuner, kingPasses > 0 ? &local : nullptr);
     std::printf("%zu positions read, %zu training, %zu held out\n", read, tuner.Size(false), tuner.Size(true));
     const double k = tuner.FitScale();
     double best = tuner.Error(k, true);
@@ -90,6 +99,14 @@ int main(int argc, char** argv) {
             bestParams = tuner.Params();
             bench::WriteParams(outPath, bestParams);
         }
+    }
+    for (int pass = 1; pass <= kingPasses; ++pass) {
+        const bool moved = local.Pass(bestParams, k);
+        std::printf("king pass %d: training error %.6f  held-out error %.6f\n", pass, local.Error(bestParams, k, false),
+                    local.Error(bestParams, k, true));
+        std::fflush(stdout);
+        bench::WriteParams(outPath, bestParams);
+        if (!moved) break;
     }
     std::ofstream code(outPath + ".cpp");
     code << bench::ParamsAsCode(bestParams);

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "engine/board.h"
+#include "engine/evaluate.h"
+#include "local_search.h"
+#include "trace_tuner.h"
+
+using namespace varnix;
+using namespace varnix::engine;
+
+namespace {
+
+// Kings under attack by a queen and a second piece, so that the king-danger formula decides much of the score.
+const char* const kAttacks[] = {
+    "6k1/5ppp/8/6N1/8/5Q2/5PPP/6K1",  "6k1/5ppp/7Q/6N1/8/8/5PPP/6K1", "r5k1/5p1p/6p1/7Q/8/3B4/5PPP/6K1",
+    "6k1/4bppp/8/3N4/6Q1/8/5PPP/6K1", "1k6/ppp5/8/1N6/Q7/8/5PPP/6K1", "2kr4/ppp5/8/Q7/3B4/8/5PPP/6K1",
+    "6k1/5ppp/8/8/3B4/5Q2/5PPP/6K1",  "4rrk1/5ppp/5N2/8/8/6Q1/5PPP/6K1",
+};
+
+}  // namespace
+
+// Results drawn from a deadlier queen attack than the start weights say: the search raises the queen's attack
+// units, which the traced tuner cannot do, and keeps the positions and the held-out split of the traced tuner.
+TEST(LocalSearch, FitsANonLinearWeightToResultsOfAKnownEvaluation) {
+    const EvalParams start = DefaultEvalParams();
+    EvalParams truth = start;
+    truth.kingAttackUnits[Queen] *= 2;
+    bench::LocalSearch local(bench::LocalSearch::KingDangerWeights(start));
+    bench::TraceTuner tuner(start);
+    Evaluator judge(truth);
+    for (int copy = 0; copy < 80; ++copy) {
+        for (const char* placement : kAttacks) {
+            for (const char* side : {" w - - 0 1", " b - - 0 1"}) {
+                const Board board = *Board::FromFen(std::string(placement) + side);
+                const int eval = judge.Evaluate(board);
+                const double white = board.SideToMove() == White ? eval : -eval;
+                const double result = 1 / (1 + std::pow(10.0, -white / 400));
+                local.Add(board, result);
+                tuner.Add(board, result);
+            }
+        }
+    }
+    EXPECT_GT(local.Size(true), 0u);
+    EXPECT_EQ(local.Size(true), tuner.Size(true));
+    EXPECT_EQ(local.Size(false), tuner.Size(false));
+
+    EvalParams fitted = start;
+    const double before = local.Error(fitted, 1, false);
+    for (int pass = 0; pass < 30 && local.Pass(fitted, 1); ++pass) {
+    }
+    EXPECT_GT(fitted.kingAttackUnits[Queen], start.kingAttackUnits[Queen]);
+    EXPECT_LT(local.Error(fitted, 1, false), before / 4);
+    EXPECT_LT(local.Error(fitted, 1, true), local.Error(start, 1, true) / 4);
+}
