@@ -21,52 +21,64 @@ int MvvLva(const Board& b, Move m) {
     return 8 * (SeeValue(CapturedType(b, m)) + promotion) - int(TypeOf(b.PieceOn(m.From())));
 }
 
-int MovePicker::NoisyScore(const History& history, Move m) const {
+int MovePicker::NoisyScore(Move m) const {
     const Piece moving = board_.PieceOn(m.From());
-    return kGoodCapture + 16 * MvvLva(board_, m) + history.Capture(moving, m.To(), CapturedType(board_, m)) / 32;
+    return kGoodCapture + 16 * MvvLva(board_, m) + history_.Capture(moving, m.To(), CapturedType(board_, m)) / 32;
 }
 
 MovePicker::MovePicker(const Board& board, const History& history, const History::QuietContext& quiet, Move ttMove,
                        Move killer1, Move killer2, Move counter)
-    : board_(board) {
-    GenerateLegal(board, moves_);
+    : board_(board), history_(history), quiescence_(false), quiet_(quiet), ttMove_(ttMove), killer1_(killer1),
+      killer2_(killer2), counter_(counter) {}
+
+MovePicker::MovePicker(const Board& board, const History& history, Move ttMove)
+    : board_(board), history_(history), quiescence_(true), quiet_{board.SideToMove(), {nullptr, nullptr}},
+      ttMove_(ttMove) {
+    GenerateAndScore();
+}
+
+void MovePicker::GenerateAndScore() {
+    generated_ = true;
+    if (quiescence_ && !board_.InCheck())
+        GenerateNoisy(board_, moves_);
+    else
+        GenerateLegal(board_, moves_);
     for (int i = 0; i < moves_.Size(); ++i) {
         const Move m = moves_[i];
         seeChecked_[i] = false;
-        if (m == ttMove) {
+        if (m == ttMove_) {
             scores_[i] = kTTMove;
-        } else if (board.IsCapture(m) || m.KindOf() == Move::Promotion) {
-            scores_[i] = NoisyScore(history, m);
-        } else if (m == killer1) {
+        } else if (board_.IsCapture(m) || m.KindOf() == Move::Promotion) {
+            scores_[i] = NoisyScore(m);
+        } else if (m == killer1_) {
             scores_[i] = kKiller1;
-        } else if (m == killer2) {
+        } else if (m == killer2_) {
             scores_[i] = kKiller2;
-        } else if (m == counter) {
+        } else if (m == counter_) {
             scores_[i] = kCounter;
         } else {
-            scores_[i] = history.Quiet(quiet, board.PieceOn(m.From()), m);
+            scores_[i] = history_.Quiet(quiet_, board_.PieceOn(m.From()), m);
         }
     }
 }
 
-MovePicker::MovePicker(const Board& board, const History& history, Move ttMove) : board_(board) {
-    if (board.InCheck())
-        GenerateLegal(board, moves_);
-    else
-        GenerateNoisy(board, moves_);
-    for (int i = 0; i < moves_.Size(); ++i) {
-        const Move m = moves_[i];
-        seeChecked_[i] = false;
-        if (m == ttMove)
-            scores_[i] = kTTMove;
-        else if (board.IsCapture(m) || m.KindOf() == Move::Promotion)
-            scores_[i] = NoisyScore(history, m);
-        else
-            scores_[i] = history.Quiet({board.SideToMove(), {nullptr, nullptr}}, board.PieceOn(m.From()), m);
-    }
-}
-
 Move MovePicker::Next() {
+    if (!generated_) {
+        if (next_ == 0 && ttMove_ && IsLegalMove(board_, ttMove_)) {
+            next_ = 1;
+            return ttMove_;
+        }
+        GenerateAndScore();
+        // The hash move already given goes to the front, as picking it from the list would have put it.
+        if (next_ == 1) {
+            int i = 0;
+            while (i < moves_.Size() && !(moves_[i] == ttMove_)) ++i;
+            if (i < moves_.Size()) {
+                std::swap(moves_[0], moves_[i]);
+                std::swap(scores_[0], scores_[i]);
+            }
+        }
+    }
     while (next_ < moves_.Size()) {
         int best = next_;
         for (int i = next_ + 1; i < moves_.Size(); ++i) {

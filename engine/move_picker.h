@@ -12,7 +12,8 @@ namespace varnix::engine {
 
 class MovePicker {
 public:
-    // All legal moves, for the main search.
+    // All legal moves, for the main search. The hash move is given before the others are generated, since it
+    // often ends the node alone.
     MovePicker(const Board& board, const History& history, const History::QuietContext& quiet, Move ttMove,
                Move killer1, Move killer2, Move counter);
     // Captures and promotions only (all moves when in check), for the quiescence search.
@@ -20,12 +21,17 @@ public:
 
     // The next move, best first; Move::none() when all have been given.
     Move Next();
-    int Count() const { return moves_.Size(); }
 
 private:
-    int NoisyScore(const History& history, Move m) const;
+    void GenerateAndScore();
+    int NoisyScore(Move m) const;
 
     const Board& board_;
+    const History& history_;
+    const bool quiescence_;
+    const History::QuietContext quiet_;
+    const Move ttMove_, killer1_, killer2_, counter_;
+    bool generated_ = false;
     MoveList moves_;
     // Filled for the generated moves only: clearing all 256 entries at every node costs more than it saves.
     std::array<int, MoveList::kCapacity> scores_;

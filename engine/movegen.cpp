@@ -13,6 +13,7 @@ struct Filter {
     Bitboard targets;    // squares the kind of generation allows, within checkMask
     Bitboard pinned;     // own pieces that may only move along the line to their king
     Square kingSquare;   // NoSquare when legality is checked afterwards
+    Bitboard movers;     // the squares whose pieces move (all, or the one piece a single move is checked for)
 };
 
 bool StaysOnPinLine(const Filter& f, Square from, Square to) {
@@ -48,7 +49,7 @@ void AddPawnMoves(const Board& b, const Filter& f, MoveList& list) {
     constexpr int Up = Us == White ? 8 : -8;
     constexpr int UpWest = Up - 1, UpEast = Up + 1;
     constexpr Bitboard kRank7 = RelativeRankBB(Us, 6), kRank3 = RelativeRankBB(Us, 2);
-    const Bitboard pawns = b.Pieces(Us, Pawn);
+    const Bitboard pawns = b.Pieces(Us, Pawn) & f.movers;
     const Bitboard empty = ~b.Occupied();
     const Bitboard enemies = b.Pieces(~Us) & f.checkMask;
 
@@ -82,12 +83,12 @@ void AddPawnMoves(const Board& b, const Filter& f, MoveList& list) {
 template <Color Us>
 void AddPieceMoves(const Board& b, const Filter& f, MoveList& list) {
     const Bitboard occ = b.Occupied();
-    for (Bitboard from = b.Pieces(Us, Knight) & ~f.pinned; from;) {
+    for (Bitboard from = b.Pieces(Us, Knight) & ~f.pinned & f.movers; from;) {
         const Square s = PopLsb(from);
         for (Bitboard to = KnightAttacks(s) & f.targets; to;) list.Add(Move(s, PopLsb(to)));
     }
     for (const PieceType t : {Bishop, Rook, Queen}) {
-        for (Bitboard from = b.Pieces(Us, t); from;) {
+        for (Bitboard from = b.Pieces(Us, t) & f.movers; from;) {
             const Square s = PopLsb(from);
             Bitboard to = PieceAttacks(t, s, occ) & f.targets;
             if (f.pinned & SquareBB(s)) to &= Line(f.kingSquare, s);
@@ -135,38 +136,43 @@ Bitboard PinnedPieces(const Board& b, Square ksq) {
 
 // The usual case: exactly one own king, so pins and checks decide legality up front.
 template <Color Us, GenKind K>
-void GenerateWithOneKing(const Board& b, Square ksq, MoveList& list) {
+void GenerateWithOneKing(const Board& b, Square ksq, Bitboard movers, MoveList& list) {
     const Bitboard kindTargets = KindTargets<Us, K>(b);
-    const Bitboard withoutKing = b.Occupied() ^ SquareBB(ksq);
-    for (Bitboard to = KingAttacks(ksq) & kindTargets; to;) {
-        const Square s = PopLsb(to);
-        if (!b.AttackersBy(~Us, s, withoutKing)) list.Add(Move(ksq, s));
+    const bool kingMoves = movers & SquareBB(ksq);
+    if (kingMoves) {
+        const Bitboard withoutKing = b.Occupied() ^ SquareBB(ksq);
+        for (Bitboard to = KingAttacks(ksq) & kindTargets; to;) {
+            const Square s = PopLsb(to);
+            if (!b.AttackersBy(~Us, s, withoutKing)) list.Add(Move(ksq, s));
+        }
     }
     const Bitboard checkers = b.Checkers();
     if (MoreThanOne(checkers)) return;
 
     const Bitboard checkMask = checkers ? Between(ksq, Lsb(checkers)) | checkers : ~Bitboard(0);
-    const Filter f{checkMask, kindTargets & checkMask, PinnedPieces<Us>(b, ksq), ksq};
+    const Filter f{checkMask, kindTargets & checkMask, PinnedPieces<Us>(b, ksq), ksq, movers};
     AddPawnMoves<Us, K>(b, f, list);
     AddPieceMoves<Us>(b, f, list);
     if constexpr (K != GenKind::Noisy) {
-        if (!checkers) AddCastling<Us>(b, list);
+        if (!checkers && kingMoves) AddCastling<Us>(b, list);
     }
 }
 
 // Boards from a setup may have no king or several: try each pseudo-legal move and keep the safe ones.
 template <Color Us, GenKind K>
-void GenerateByTrial(const Board& b, MoveList& list) {
+void GenerateByTrial(const Board& b, Bitboard movers, MoveList& list) {
     MoveList pseudo;
     const Bitboard kindTargets = KindTargets<Us, K>(b);
-    const Filter f{~Bitboard(0), kindTargets, 0, NoSquare};
-    for (Bitboard kings = b.Pieces(Us, King); kings;) {
+    const Filter f{~Bitboard(0), kindTargets, 0, NoSquare, movers};
+    for (Bitboard kings = b.Pieces(Us, King) & movers; kings;) {
         const Square k = PopLsb(kings);
         for (Bitboard to = KingAttacks(k) & kindTargets; to;) pseudo.Add(Move(k, PopLsb(to)));
     }
     AddPawnMoves<Us, K>(b, f, pseudo);
     AddPieceMoves<Us>(b, f, pseudo);
-    if constexpr (K != GenKind::Noisy) AddCastling<Us>(b, pseudo);
+    if constexpr (K != GenKind::Noisy) {
+        if (movers & b.Pieces(Us, King)) AddCastling<Us>(b, pseudo);
+    }
 
     Board trial = b;
     for (const Move m : pseudo) {
@@ -177,18 +183,18 @@ void GenerateByTrial(const Board& b, MoveList& list) {
 }
 
 template <GenKind K>
-void Generate(const Board& b, MoveList& list) {
+void Generate(const Board& b, MoveList& list, Bitboard movers = ~Bitboard(0)) {
     const Color us = b.SideToMove();
     const Bitboard kings = b.Pieces(us, King);
     if (kings && !MoreThanOne(kings)) {
         if (us == White)
-            GenerateWithOneKing<White, K>(b, Lsb(kings), list);
+            GenerateWithOneKing<White, K>(b, Lsb(kings), movers, list);
         else
-            GenerateWithOneKing<Black, K>(b, Lsb(kings), list);
+            GenerateWithOneKing<Black, K>(b, Lsb(kings), movers, list);
     } else if (us == White) {
-        GenerateByTrial<White, K>(b, list);
+        GenerateByTrial<White, K>(b, movers, list);
     } else {
-        GenerateByTrial<Black, K>(b, list);
+        GenerateByTrial<Black, K>(b, movers, list);
     }
 }
 
@@ -200,9 +206,10 @@ void GenerateLegal(const Board& board, MoveList& list) { Generate<GenKind::All>(
 void GenerateNoisy(const Board& board, MoveList& list) { Generate<GenKind::Noisy>(board, list); }
 void GenerateQuiet(const Board& board, MoveList& list) { Generate<GenKind::Quiet>(board, list); }
 
+// Only the moves of the piece on the move's first square are generated: the search asks this for every hash move.
 bool IsLegalMove(const Board& board, Move m) {
     MoveList list;
-    GenerateLegal(board, list);
+    Generate<GenKind::All>(board, list, SquareBB(m.From()));
     return list.Contains(m);
 }
 

@@ -13,6 +13,9 @@ class MoveList {
 public:
     static constexpr int kCapacity = 256;
 
+    // The moves are left unset: lists are made at every node, and only the first Size() are ever read.
+    MoveList() {}
+
     void Add(Move m) {
         if (size_ < kCapacity) moves_[size_++] = m;
     }
@@ -28,7 +31,9 @@ public:
     bool Contains(Move m) const;
 
 private:
-    std::array<Move, kCapacity> moves_;
+    union {
+        std::array<Move, kCapacity> moves_;
+    };
     int size_ = 0;
 };
 

@@ -271,31 +271,31 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     const Move counter = ply > 0 && At(ply - 1).move ? history_.Counter(At(ply - 1).moved, At(ply - 1).move.To()) : Move::none();
     MovePicker picker(board_, history_, quietContext, ttMove, history_.Killer(ply, 0), history_.Killer(ply, 1), counter);
     const int startAlpha = alpha;
-    int best = -kInfinite, moveCount = 0, quietCount = 0;
+    int best = -kInfinite, moveCount = 0;
     Move bestMove = Move::none();
-    Move quietsTried[64];
-    Move capturesTried[32];
-    int captureCount = 0;
+    MoveList quietsTried, capturesTried;
 
     for (Move m = picker.Next(); m; m = picker.Next()) {
         if (m == excluded) continue;
         ++moveCount;
         const bool quiet = IsQuiet(board_, m);
-        const bool givesCheck = board_.GivesCheck(m);
         const int historyScore = quiet ? history_.Quiet(quietContext, board_.PieceOn(m.From()), m) : 0;
 
-        // Shallow pruning of moves unlikely to matter, once a move that does not lose is in hand.
+        // Shallow pruning of moves unlikely to matter, once a move that does not lose is in hand. Quiet checks
+        // are kept; whether a move checks is asked last, since most moves are not pruned.
         if (best > -kMateBound && hasPieces) {
             const int lmrDepth = std::max(depth - 1 - Reduction(depth, moveCount), 0);
-            if (quiet && !givesCheck) {
-                if (!Pv && depth <= 8 && moveCount > (3 + depth * depth) / (improving ? 1 : 2)) continue;
-                if (!inCheck && lmrDepth <= 6 && staticEval + 90 + 110 * lmrDepth <= alpha) continue;
-                if (lmrDepth <= 3 && historyScore < -4000 * depth) continue;
-                if (lmrDepth <= 7 && !SeeAtLeast(board_, m, -30 * lmrDepth * lmrDepth)) continue;
-            } else if (!quiet && depth <= 6 && !SeeAtLeast(board_, m, -100 * depth)) {
+            if (quiet) {
+                const bool prunable = (!Pv && depth <= 8 && moveCount > (3 + depth * depth) / (improving ? 1 : 2)) ||
+                                      (!inCheck && lmrDepth <= 6 && staticEval + 90 + 110 * lmrDepth <= alpha) ||
+                                      (lmrDepth <= 3 && historyScore < -4000 * depth) ||
+                                      (lmrDepth <= 7 && !SeeAtLeast(board_, m, -30 * lmrDepth * lmrDepth));
+                if (prunable && !board_.GivesCheck(m)) continue;
+            } else if (depth <= 6 && !SeeAtLeast(board_, m, -100 * depth)) {
                 continue;
             }
         }
+        const bool givesCheck = board_.GivesCheck(m);
 
         int extension = 0;
         if (ply < 2 * rootDepth_) {
@@ -350,8 +350,8 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
             }
         }
         if (m != bestMove) {
-            if (quiet && quietCount < 64) quietsTried[quietCount++] = m;
-            if (!quiet && captureCount < 32 && captured != NoPieceType) capturesTried[captureCount++] = m;
+            if (quiet && quietsTried.Size() < 64) quietsTried.Add(m);
+            if (!quiet && capturesTried.Size() < 32 && captured != NoPieceType) capturesTried.Add(m);
         }
     }
 
@@ -360,12 +360,11 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     if (best >= beta && bestMove) {
         const int bonus = History::Bonus(depth);
         if (IsQuiet(board_, bestMove)) {
-            UpdateQuietHistory(ply, depth, quietContext, bestMove, quietsTried, quietCount);
+            UpdateQuietHistory(ply, depth, quietContext, bestMove, quietsTried.begin(), quietsTried.Size());
         } else if (board_.IsCapture(bestMove)) {
             history_.UpdateCapture(board_.PieceOn(bestMove.From()), bestMove.To(), CapturedType(board_, bestMove), bonus);
         }
-        for (int i = 0; i < captureCount; ++i) {
-            const Move c = capturesTried[i];
+        for (const Move c : capturesTried) {
             history_.UpdateCapture(board_.PieceOn(c.From()), c.To(), CapturedType(board_, c), -bonus);
         }
     }

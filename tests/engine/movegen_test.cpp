@@ -134,3 +134,29 @@ TEST(MoveGen, InsufficientMaterial) {
     };
     for (const Case& c : cases) EXPECT_EQ(Board::FromFen(c.fen)->IsInsufficientMaterial(), c.dead) << c.fen;
 }
+
+// The one-piece legality check agrees with the full list for every possible move code, along short games from
+// positions with checks, double checks, pins, en passant and castling.
+TEST(MoveGen, IsLegalMoveAgreesWithTheFullListForEveryCode) {
+    const char* fens[] = {
+        "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
+        "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
+        "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8",
+        "4k3/8/8/8/8/5n2/8/r3K3 w - - 0 1",
+        "8/8/8/8/k2Pp2Q/8/8/4K3 b - d3 0 1",
+        "4k3/8/8/1b6/8/8/4r3/R3K2R w KQ - 0 1",
+    };
+    for (const char* fen : fens) {
+        Board b = *Board::FromFen(fen);
+        for (int ply = 0; ply < 8; ++ply) {
+            MoveList list;
+            GenerateLegal(b, list);
+            for (int code = 0; code < 1 << 16; ++code) {
+                const Move m(static_cast<uint16_t>(code));
+                ASSERT_EQ(IsLegalMove(b, m), list.Contains(m)) << b.Fen() << " " << MoveToUci(m);
+            }
+            if (list.Empty()) break;
+            b.MakeMove(list[(ply * 7 + 3) % list.Size()]);
+        }
+    }
+}
