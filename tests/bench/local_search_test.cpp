@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
 
 #include "engine/board.h"
 #include "engine/evaluate.h"
+#include "known_results.h"
 #include "local_search.h"
 #include "trace_tuner.h"
 
@@ -30,19 +29,10 @@ TEST(LocalSearch, FitsANonLinearWeightToResultsOfAKnownEvaluation) {
     truth.kingAttackUnits[Queen] *= 2;
     bench::LocalSearch local(bench::LocalSearch::KingDangerWeights(start));
     bench::TraceTuner tuner(start);
-    Evaluator judge(truth);
-    for (int copy = 0; copy < 80; ++copy) {
-        for (const char* placement : kAttacks) {
-            for (const char* side : {" w - - 0 1", " b - - 0 1"}) {
-                const Board board = *Board::FromFen(std::string(placement) + side);
-                const int eval = judge.Evaluate(board);
-                const double white = board.SideToMove() == White ? eval : -eval;
-                const double result = 1 / (1 + std::pow(10.0, -white / 400));
-                local.Add(board, result);
-                tuner.Add(board, result);
-            }
-        }
-    }
+    bench::AddResultsOf(truth, kAttacks, 80, [&](const Board& b, double result) {
+        local.Add(b, result);
+        tuner.Add(b, result);
+    });
     EXPECT_GT(local.Size(true), 0u);
     EXPECT_EQ(local.Size(true), tuner.Size(true));
     EXPECT_EQ(local.Size(false), tuner.Size(false));

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
 
 #include "engine/board.h"
 #include "engine/evaluate.h"
+#include "known_results.h"
 #include "trace_tuner.h"
 
 using namespace varnix;
@@ -28,17 +27,7 @@ TEST(TraceTuner, FitsResultsOfAKnownEvaluation) {
     EvalParams truth = start;
     truth.pieceValue[Knight] += Score{150, 150};
     bench::TraceTuner tuner(start);
-    Evaluator judge(truth);
-    for (int copy = 0; copy < 100; ++copy) {
-        for (const char* placement : kPlacements) {
-            for (const char* side : {" w - - 0 1", " b - - 0 1"}) {
-                const Board board = *Board::FromFen(std::string(placement) + side);
-                const int eval = judge.Evaluate(board);
-                const double white = board.SideToMove() == White ? eval : -eval;
-                tuner.Add(board, 1 / (1 + std::pow(10.0, -white / 400)));
-            }
-        }
-    }
+    bench::AddResultsOf(truth, kPlacements, 100, [&](const Board& b, double result) { tuner.Add(b, result); });
     EXPECT_GT(tuner.Size(true), 0u);
     EXPECT_GT(tuner.Size(false), 8 * tuner.Size(true));
     const double before = tuner.Error(1, false), heldOutBefore = tuner.Error(1, true);

@@ -23,6 +23,19 @@ bool Has(const std::vector<std::string>& moves, const std::string& m) {
     return std::find(moves.begin(), moves.end(), m) != moves.end();
 }
 
+// Busy positions: checks, double checks, pins, en passant (one pinned along the rank), castling, promotions.
+const char* const kBusyFens[] = {
+    "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
+    "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
+    "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8",
+    "5k2/8/8/8/8/8/8/4K2R w K - 0 1",
+    "8/8/8/1k6/3Pp3/8/8/4KQ2 b - d3 0 1",
+    "8/k7/8/KPp5/8/8/8/6B1 w - c6 0 2",
+    "4k3/8/8/8/8/5n2/8/r3K3 w - - 0 1",
+    "8/8/8/8/k2Pp2Q/8/8/4K3 b - d3 0 1",
+    "4k3/8/8/1b6/8/8/4r3/R3K2R w KQ - 0 1",
+};
+
 struct RuleCase {
     const char* name;
     const char* fen;
@@ -69,14 +82,7 @@ TEST(MoveGen, Rules) {
 
 // Noisy and quiet generation split the legal moves with nothing lost or doubled.
 TEST(MoveGen, NoisyAndQuietPartitionLegalMoves) {
-    const char* fens[] = {
-        "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
-        "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
-        "rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq f6 0 3",
-        "4k3/8/8/8/8/5n2/8/r3K3 w - - 0 1",
-        "8/8/8/2k5/3Pp3/8/8/4K3 b - d3 0 1",
-    };
-    for (const char* fen : fens) {
+    for (const char* fen : kBusyFens) {
         const Board b = *Board::FromFen(fen);
         MoveList all, noisy, quiet;
         GenerateLegal(b, all);
@@ -94,17 +100,9 @@ TEST(MoveGen, NoisyAndQuietPartitionLegalMoves) {
     }
 }
 
-// GivesCheck agrees with making the move and looking, for every move of some busy positions.
+// GivesCheck agrees with making the move and looking, for every move of the busy positions.
 TEST(MoveGen, GivesCheckMatchesMadeMove) {
-    const char* fens[] = {
-        "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
-        "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
-        "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8",
-        "5k2/8/8/8/8/8/8/4K2R w K - 0 1",
-        "8/8/8/1k6/3Pp3/8/8/4KQ2 b - d3 0 1",
-        "8/k7/8/KPp5/8/8/8/6B1 w - c6 0 2",
-    };
-    for (const char* fen : fens) {
+    for (const char* fen : kBusyFens) {
         Board b = *Board::FromFen(fen);
         MoveList list;
         GenerateLegal(b, list);
@@ -136,17 +134,9 @@ TEST(MoveGen, InsufficientMaterial) {
 }
 
 // The one-piece legality check agrees with the full list for every possible move code, along short games from
-// positions with checks, double checks, pins, en passant and castling.
+// the busy positions.
 TEST(MoveGen, IsLegalMoveAgreesWithTheFullListForEveryCode) {
-    const char* fens[] = {
-        "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
-        "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
-        "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8",
-        "4k3/8/8/8/8/5n2/8/r3K3 w - - 0 1",
-        "8/8/8/8/k2Pp2Q/8/8/4K3 b - d3 0 1",
-        "4k3/8/8/1b6/8/8/4r3/R3K2R w KQ - 0 1",
-    };
-    for (const char* fen : fens) {
+    for (const char* fen : kBusyFens) {
         Board b = *Board::FromFen(fen);
         for (int ply = 0; ply < 8; ++ply) {
             MoveList list;
