@@ -68,7 +68,7 @@ void SearchWorker::Prepare(const Board& root, const std::vector<uint64_t>& histo
 
 bool SearchWorker::ShouldStop() {
     const uint64_t n = nodes_.fetch_add(1, std::memory_order_relaxed) + 1;
-    if (id_ == 0 && (n & 1023) == 0 && completedDepth_ >= 1) {
+    if (id_ == 0 && (n & 127) == 0 && completedDepth_ >= 1) {
         const bool outOfNodes = shared_.nodeLimit && shared_.TotalNodes() >= shared_.nodeLimit;
         const bool outOfTime = !shared_.pondering.load(std::memory_order_relaxed) && shared_.budget.hardMs &&
                                shared_.ElapsedMs() >= shared_.budget.hardMs;

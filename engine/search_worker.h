@@ -82,7 +82,8 @@ private:
     void MakeMove(Move m, int ply);
     void UnmakeMove();
     bool IsRepetition(int ply) const;
-    // Counts a node; the main thread looks at the clock and the node budget every 1024 nodes.
+    // Counts a node; the main thread looks at the clock and the node budget every 128 nodes,
+    // fine enough for the smallest budgets of the weak levels.
     bool ShouldStop();
     void UpdatePv(int ply, Move m);
     History::QuietContext QuietContextAt(int ply);
