@@ -16,11 +16,15 @@ uint64_t Skill::NodeBudget() const {
     return uint64_t(314'435.0 * std::pow(1.15, skill_ - 75));
 }
 
-int Skill::CandidateCount() const { return Limited() ? 4 : variety_ ? 3 : 1; }
+// Below skill 30 the budget buys only a ply or two whatever its size, so the lowest levels are kept apart by
+// the choice: more candidates, and a misjudgement that grows four times as fast there.
+int Skill::CandidateCount() const { return Limited() ? 4 + std::max(0, 30 - skill_) / 4 : variety_ ? 3 : 1; }
 
-int Skill::NoiseCentipawns() const { return Limited() ? (100 - skill_) * 6 / 10 : variety_ ? 6 : 0; }
+int Skill::Shortfall() const { return 100 - skill_ + 3 * std::max(0, 30 - skill_); }
 
-int Skill::BlindPercent() const { return Limited() ? (100 - skill_) / 2 : 0; }
+int Skill::NoiseCentipawns() const { return Limited() ? Shortfall() * 6 / 10 : variety_ ? 6 : 0; }
+
+int Skill::BlindPercent() const { return Limited() ? Shortfall() / 2 : 0; }
 
 // Weak levels may drop a minor piece to a tactic they did not see, never more.
 int Skill::MostLossCentipawns() const { return Limited() ? 40 + (100 - skill_) * 3 : variety_ ? 12 : 0; }

@@ -57,7 +57,8 @@ TEST(SkillLadder, StrongerNeighbourScoresMore) {
         int strong, weak;
     };
     const Pair pairs[] = {{15, 5}, {30, 15}};
-    const char* openings[] = {"e4 e5 Nf3 Nc6", "d4 d5 c4 e6", "e4 c5 Nf3 d6"};
+    const char* openings[] = {"e4 e5 Nf3 Nc6", "d4 d5 c4 e6", "e4 c5 Nf3 d6",
+                              "d4 Nf6 c4 g6", "e4 e6 d4 d5", "c4 e5 Nc3 Nf6"};
     Searcher a(4, 1), b(4, 1);
     double strongScore = 0;
     int games = 0;
@@ -72,6 +73,6 @@ TEST(SkillLadder, StrongerNeighbourScoresMore) {
         RecordProperty("skill" + std::to_string(p.strong) + "_vs_" + std::to_string(p.weak), std::to_string(pairScore));
         strongScore += pairScore;
     }
-    // Measured gaps are 150-200 Elo per step (70-75%); ask only for a clear majority.
+    // Measured gaps are 120-250 Elo per step (67-80%); ask only for a clear majority.
     EXPECT_GE(strongScore, 0.6 * games) << strongScore << " of " << games;
 }
