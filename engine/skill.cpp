@@ -17,10 +17,10 @@ uint64_t Skill::NodeBudget() const {
 }
 
 // Below skill 30 the budget buys only a ply or two whatever its size, so the lowest levels are kept apart by
-// the choice: more candidates, and a misjudgement that grows four times as fast there.
-int Skill::CandidateCount() const { return Limited() ? 4 + std::max(0, 30 - skill_) / 4 : variety_ ? 3 : 1; }
+// the choice: more candidates, and a misjudgement that grows six times as fast there.
+int Skill::CandidateCount() const { return Limited() ? 4 + std::max(0, 30 - skill_) / 2 : variety_ ? 3 : 1; }
 
-int Skill::Shortfall() const { return 100 - skill_ + 3 * std::max(0, 30 - skill_); }
+int Skill::Shortfall() const { return 100 - skill_ + 5 * std::max(0, 30 - skill_); }
 
 int Skill::NoiseCentipawns() const { return Limited() ? Shortfall() * 6 / 10 : variety_ ? 6 : 0; }
 
