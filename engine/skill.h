@@ -35,7 +35,7 @@ public:
     int MostLossCentipawns() const;  // a chosen move never lies further below the best
 
 private:
-    int Shortfall() const;  // distance from full strength, as the misjudgement sees it
+    int Shortfall() const;  // distance from full strength, as the choice sees it
     int PerceivedScore(const ScoredMove& candidate);
 
     int skill_;
