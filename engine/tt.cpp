@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include <sys/mman.h>
+
 #include "engine/score.h"
 
 namespace varnix::engine {
@@ -33,13 +35,24 @@ int DepthOf(uint64_t data) { return int((data >> 48) & 255); }
 
 TranspositionTable::TranspositionTable(size_t megabytes) { Resize(megabytes); }
 
+void MappingRelease::operator()(void*) const {
+    if (base) munmap(base, length);
+}
+
 void TranspositionTable::Resize(size_t megabytes) {
     const size_t bytes = std::clamp<size_t>(megabytes, 1, 65536) << 20;
     bucketCount_ = bytes / sizeof(Bucket);
     buckets_.reset();
-    // calloc hands out pages that are already zero, which makes a large table cheap to start.
-    buckets_.reset(static_cast<Bucket*>(std::calloc(bucketCount_, sizeof(Bucket))));
-    if (!buckets_) throw std::bad_alloc();
+    // A fresh anonymous mapping is already zero, which makes a large table cheap to start. Probes land anywhere
+    // in the table, so with small pages nearly every one misses the TLB; a start on a huge-page boundary lets
+    // the kernel back it with 2 MiB pages where it may.
+    constexpr size_t kHugePage = size_t(2) << 20;
+    const size_t length = bytes + kHugePage;
+    void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (base == MAP_FAILED) throw std::bad_alloc();
+    const uintptr_t aligned = (reinterpret_cast<uintptr_t>(base) + kHugePage - 1) & ~(kHugePage - 1);
+    madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
+    buckets_ = std::unique_ptr<Bucket[], MappingRelease>(reinterpret_cast<Bucket*>(aligned), MappingRelease{base, length});
 }
 
 void TranspositionTable::Clear() {

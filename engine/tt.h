@@ -21,6 +21,13 @@ struct TTHit {
     Bound bound;
 };
 
+// The table lives in its own memory mapping, aligned for huge pages; this returns the whole mapping.
+struct MappingRelease {
+    void* base = nullptr;
+    size_t length = 0;
+    void operator()(void*) const;
+};
+
 class TranspositionTable {
 public:
     explicit TranspositionTable(size_t megabytes);
@@ -50,10 +57,7 @@ private:
 
     Bucket& BucketOf(uint64_t key) const { return buckets_[(unsigned __int128)key * bucketCount_ >> 64]; }
 
-    struct Free {
-        void operator()(Bucket* b) const { std::free(b); }
-    };
-    std::unique_ptr<Bucket[], Free> buckets_;
+    std::unique_ptr<Bucket[], MappingRelease> buckets_;
     size_t bucketCount_ = 0;
     uint8_t generation_ = 0;
 };
