@@ -43,9 +43,8 @@ void TranspositionTable::Resize(size_t megabytes) {
     const size_t bytes = std::clamp<size_t>(megabytes, 1, 65536) << 20;
     bucketCount_ = bytes / sizeof(Bucket);
     buckets_.reset();
-    // A fresh anonymous mapping is already zero, which makes a large table cheap to start. Probes land anywhere
-    // in the table, so with small pages nearly every one misses the TLB; a start on a huge-page boundary lets
-    // the kernel back it with 2 MiB pages where it may.
+    // Probes land anywhere in the table, so with small pages nearly every one misses the TLB; a start on a
+    // huge-page boundary lets the kernel back it with 2 MiB pages where it may.
     constexpr size_t kHugePage = size_t(2) << 20;
     const size_t length = bytes + kHugePage;
     void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -53,6 +52,8 @@ void TranspositionTable::Resize(size_t megabytes) {
     const uintptr_t aligned = (reinterpret_cast<uintptr_t>(base) + kHugePage - 1) & ~(kHugePage - 1);
     madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
     buckets_ = std::unique_ptr<Bucket[], MappingRelease>(reinterpret_cast<Bucket*>(aligned), MappingRelease{base, length});
+    // Touch every page now: faulting huge pages in one by one would stall the first search for a tenth of a second.
+    Clear();
 }
 
 void TranspositionTable::Clear() {
