@@ -15,17 +15,11 @@ Position Read(const std::string& fen) {
     return p;
 }
 
-TEST(Fen, StartPositionReadsAndWritesBack) {
-    const Position p = Read(StandardStartFen);
-    EXPECT_EQ(PieceAt(p, 1, 1), BlackRook);
-    EXPECT_EQ(PieceAt(p, 4, 8), WhiteQueen);
-    EXPECT_EQ(PieceAt(p, 8, 7), WhitePawn);
-    EXPECT_EQ(PieceAt(p, 4, 4), Empty);
-    EXPECT_EQ(p.BlackToMove, 0);
-    EXPECT_EQ(PositionToFen(p), StandardStartFen);
-}
-
-TEST(Fen, WritesEnPassantSquareFromSideToMove) {
+TEST(Fen, ReadsAndWritesBackWithTheEnPassantSquareFromTheSideToMove) {
+    const Position start = Read(StandardStartFen);
+    EXPECT_EQ(PieceAt(start, 1, 1), BlackRook);
+    EXPECT_EQ(PieceAt(start, 4, 8), WhiteQueen);
+    EXPECT_EQ(PositionToFen(start), StandardStartFen);
     Position p = Read("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
     EXPECT_EQ(p.EpFile, 5);
     EXPECT_EQ(p.BlackToMove, -1);
@@ -38,7 +32,7 @@ TEST(Fen, CastlingFieldIsReadBySubstring) {
     const struct {
         const char* field;
         int white, black;
-    } cases[] = {{"KQkq", 3, 3}, {"QKkq", 1, 3}, {"Kq", 1, 2}, {"Qk", 2, 1}, {"-", 0, 0}, {"kqKQ", 3, 3}, {"qk", 0, 1}};
+    } cases[] = {{"QKkq", 1, 3}, {"Kq", 1, 2}, {"-", 0, 0}, {"kqKQ", 3, 3}, {"qk", 0, 1}};
     for (const auto& c : cases) {
         const Position p = Read(std::string("8/8/8/8/8/8/8/8 w ") + c.field + " - 0 1");
         EXPECT_EQ(p.WhiteCastle, c.white) << c.field;
@@ -46,21 +40,12 @@ TEST(Fen, CastlingFieldIsReadBySubstring) {
     }
 }
 
-TEST(Fen, CastlingFieldIsWrittenPerSide) {
-    Position p = Read("8/8/8/8/8/8/8/8 w - - 0 1");
-    EXPECT_EQ(PositionToFen(p), "8/8/8/8/8/8/8/8 w - - 0 1");
-    p.BlackCastle = 2;
-    EXPECT_EQ(PositionToFen(p), "8/8/8/8/8/8/8/8 w q - 0 1");
-    p.WhiteCastle = 1;
-    p.BlackCastle = 0;
-    EXPECT_EQ(PositionToFen(p), "8/8/8/8/8/8/8/8 w K - 0 1");
-}
-
-TEST(Fen, SideLetterOtherThanLowerWIsBlack) {
-    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - - 0 1").BlackToMove, 0);
-    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 W - - 0 1").BlackToMove, -1);
-    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 x - - 0 1").BlackToMove, -1);
+TEST(Fen, CastlingFieldIsWrittenPerSideAndAnySideLetterButLowerWIsBlack) {
+    Position p = Read("8/8/8/8/8/8/8/8 W - - 0 1");
+    EXPECT_EQ(p.BlackToMove, -1);
     EXPECT_EQ(Read("8/8/8/8/8/8/8/8").BlackToMove, -1);
+    p.BlackCastle = 2;
+    EXPECT_EQ(PositionToFen(p), "8/8/8/8/8/8/8/8 b q - 0 1");
 }
 
 TEST(Fen, ExtraLettersAndSeparatorsAreNotChecked) {
@@ -83,9 +68,7 @@ TEST(Fen, RunPastTheLastSquareIsDroppedAndShortBoardsKeepTheRest) {
 }
 
 TEST(Fen, EnPassantFieldReadsOnlyTheFileLetter) {
-    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - e3 0 1").EpFile, 5);
     EXPECT_EQ(Read("8/8/8/8/8/8/8/8 b - a9 0 1").EpFile, 1);
-    EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - - 0 1").EpFile, 0);
     EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w KQ").EpFile, 0);
     EXPECT_EQ(Read("8/8/8/8/8/8/8/8 w - z6 0 1").EpFile, 0);
 }

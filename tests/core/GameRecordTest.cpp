@@ -111,7 +111,6 @@ TEST_F(GameRecordTest, ChecksAndMatesAreMarked) {
         const char* recorded;
     };
     const Case cases[] = {
-        {"quiet", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "e4", "e4"},
         {"check with a reply", "rnbqkbnr/ppp2ppp/3p4/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 1", "Bb5", "Bb5+"},
         {"mate", "rnbqkbnr/pppp1ppp/8/4p3/6P1/5P2/PPPPP2P/RNBQKBNR b KQkq - 0 1", "Qh4", "Qh4#"},
         {"castling gives check", "5k2/8/8/8/8/8/8/4K2R w K - 0 1", "O-O", "O-O+"},
@@ -125,14 +124,10 @@ TEST_F(GameRecordTest, ChecksAndMatesAreMarked) {
         Play(c.san);
         EXPECT_EQ(record.GetMove(1), c.recorded) << c.name;
     }
-}
-
-TEST_F(GameRecordTest, MarkedAndResultTextsGetNoFurtherMark) {
+    // Marked and result texts get no further mark.
     const Position start = FromFen(StandardStartFen);
     EXPECT_EQ(CheckMark(calls, start, "e2-e4#"), "");
     EXPECT_EQ(CheckMark(calls, start, "1-0"), "");
-    record.RecordMove("1-0");
-    EXPECT_EQ(record.GetMove(1), "1-0");
 }
 
 TEST_F(GameRecordTest, ReplayToTheStartShowsNone) {
@@ -168,24 +163,19 @@ TEST_F(GameRecordTest, OneStepAgreesWithReplayFromTheStart) {
               "Q4rk1/pb1n1ppp/1q2pn2/2b5/3P4/5N2/PPP1BPPP/RNBQ1RK1 w - - 0 1");
 }
 
-TEST_F(GameRecordTest, DashStandsForAMissingWhiteHalfMove) {
+// "-" stands for a missing White half-move; "!!" cannot be read at all and
+// "Ke3" names no legal move, yet the turn moves on; a result makes no move.
+TEST_F(GameRecordTest, DashUnreadableAndResultEntries) {
     WriteRecord({"-", "e5", "Nf3"});
-    const Position afterDash = record.GoToPly(1, false);
     Position start = FromFen(StandardStartFen);
     start.BlackToMove = FlagTrue;
-    EXPECT_TRUE(SamePosition(afterDash, start));
+    EXPECT_TRUE(SamePosition(record.GoToPly(1, false), start));
     EXPECT_EQ(PositionToFen(record.GoToPly(3, false)), "rnbqkbnr/pppp1ppp/8/4p3/8/5N2/PPPPPPPP/RNBQKB1R b KQkq - 0 1");
-}
 
-TEST_F(GameRecordTest, UnreadableTextsAreSkippedButTheTurnMovesOn) {
-    // "!!" cannot be read at all; "Ke3" names no legal move.
     WriteRecord({"e4", "!!", "Nf3", "Ke3", "d4"});
-    const Position p = record.GoToPly(5, false);
-    EXPECT_EQ(PositionToFen(p), "rnbqkbnr/pppppppp/8/8/3PP3/5N2/PPP2PPP/RNBQKB1R b KQkq d3 0 1");
+    EXPECT_EQ(PositionToFen(record.GoToPly(5, false)), "rnbqkbnr/pppppppp/8/8/3PP3/5N2/PPP2PPP/RNBQKB1R b KQkq d3 0 1");
     EXPECT_EQ(State().LastMove.FromFile, 4);
-}
 
-TEST_F(GameRecordTest, ResultEntriesMakeNoMove) {
     WriteRecord({"e4", "e5", "1-0"});
     const Position replayed = record.GoToPly(3, false);
     Position twoPlies = record.GoToPly(2, false);
@@ -247,19 +237,6 @@ TEST_F(GameRecordTest, PlayingTheOriginalMoveAgainRestoresTheGame) {
     EXPECT_EQ(record.GetVarN(3), "000020Nf3 Nc6 Bb5 a6");
 }
 
-TEST_F(GameRecordTest, NestedLinesSurviveAnEarlierCut) {
-    PlayAll({"e4", "e5", "Nf3", "Nc6"});
-    StepTo(2);
-    PlayAll({"Nc3", "Nf6"}); // Nf3 Nc6 kept at half-move 3
-    StepTo(0);
-    PlayAll({"d4", "d5"}); // the whole e4 game, with its variation, kept at half-move 1
-    StepTo(0);
-    PlayAll({"e4", "e5", "Nf3"});
-    EXPECT_EQ(RecordTexts(), (Texts{"e4", "e5", "Nf3", "Nc6"}));
-    EXPECT_EQ(record.GetVarN(1), "000011d4 d5");
-    EXPECT_EQ(record.GetVarN(3), "000013Nc3 Nf6");
-}
-
 // Every line the record ever held can be played again from the start and
 // comes back whole, however the user stepped and branched in between.
 TEST_F(GameRecordTest, NothingIsLostWhileSteppingAndBranching) {
@@ -288,7 +265,7 @@ TEST_F(GameRecordTest, NothingIsLostWhileSteppingAndBranching) {
     }
 }
 
-TEST_F(GameRecordTest, VariationEntriesAddAndReplace) {
+TEST_F(GameRecordTest, VariationEntriesAddReplaceAndGrowWithTheGame) {
     record.AddVariation("lost", true, 0); // PlyCount 0: no entry
     EXPECT_EQ(record.GetVarN(0), "");
     PlayAll({"e4", "e5"});
@@ -300,9 +277,10 @@ TEST_F(GameRecordTest, VariationEntriesAddAndReplace) {
     record.AddVariation("next", true, 5);
     State().PlyCount = 4;
     EXPECT_EQ(record.GetVariation(), "next");
-}
 
-TEST_F(GameRecordTest, VariationTableGrowsWithTheGame) {
+    // The table grows with the game.
+    record.NewRecord();
+    State().CurrentPosition = FromFen(StandardStartFen);
     const Texts shuffle{"Nf3", "Nf6", "Ng1", "Ng8"};
     for (int i = 0; i < 200; ++i) Play(shuffle[std::size_t(i % 4)]);
     record.AddVariation("x", true, 201);

@@ -55,26 +55,14 @@ void CheckText(const RecordCalls& calls, MoveTextReader& reader, const Position&
 // The characters move texts are made of, and some that they are not.
 const std::string MoveCharacters = "abcdefgh12345678090xX-=:+#!?,NBRQKPZLTDOoS/*\xCB\x9D \t\r\n";
 
-TEST(NotationAnyText, EveryByteAloneAndBesideAMoveCharacter) {
-    const RecordCalls calls = EngineCalls();
-    const Position p = FromFen(Positions[1]);
-    MoveTextReader reader;
-    for (int a = 0; a < 256; ++a) {
-        CheckText(calls, reader, p, std::string(1, char(a)));
-        for (const char b : MoveCharacters) {
-            CheckText(calls, reader, p, std::string{char(a), b});
-            CheckText(calls, reader, p, std::string{b, char(a)});
-        }
-    }
-}
-
-// Short texts of move characters, now and then any byte.
+// Every byte alone, then short texts of move characters, now and then any byte.
 TEST(NotationAnyText, RandomTextsOfMoveCharacters) {
     const std::string& alphabet = MoveCharacters;
     const RecordCalls calls = EngineCalls();
     MoveTextReader reader;
+    for (int a = 0; a < 256; ++a) CheckText(calls, reader, FromFen(Positions[1]), std::string(1, char(a)));
     std::mt19937 random(7);
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 40000; ++i) {
         std::string text(random() % 9, ' ');
         for (char& c : text) c = random() % 8 == 0 ? char(random() % 256) : alphabet[random() % alphabet.size()];
         CheckText(calls, reader, FromFen(Positions[i % std::size(Positions)]), text);
