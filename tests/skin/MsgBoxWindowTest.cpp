@@ -40,7 +40,6 @@ TEST(MsgBoxWindow, InputBoxGoesWhereItIsToldButStaysOnTheScreen) {
         std::optional<int> x, y;
         int left, top;
     } cases[] = {
-        {1500, 3000, 100, 200},
         {-4500, 3000, 0, 200},
         {1000000, 1000000, 1280 - 360, 1024 - 110},
         {1500, std::nullopt, 100, (1024 - 110) / 2},
@@ -91,15 +90,10 @@ TEST(MsgBoxWindow, ButtonsLightUpUnderTheMouseAndLookPressedWhileHeld) {
         },
         [&](HeadlessModalWindow& w) {
             EXPECT_TRUE(ShowsLook(w.Content(), form.ok, over));
-            rig.MoveOver(form.no);
-        },
-        [&](HeadlessModalWindow& w) {
-            EXPECT_TRUE(ShowsLook(w.Content(), form.ok, normal)) << "moving to another button puts it back";
-            EXPECT_TRUE(ShowsLook(w.Content(), form.no, over));
             rig.MoveOver(form.titleRight);
         },
         [&](HeadlessModalWindow& w) {
-            EXPECT_TRUE(ShowsLook(w.Content(), form.no, normal));
+            EXPECT_TRUE(ShowsLook(w.Content(), form.ok, normal)) << "moving off puts it back";
             rig.Press(form.cancel);
         },
         [&](HeadlessModalWindow& w) {
@@ -120,29 +114,6 @@ TEST(MsgBoxWindow, ButtonsLightUpUnderTheMouseAndLookPressedWhileHeld) {
         },
     });
     EXPECT_EQ(ClsMain(rig.context).MsgBoxXP("Hi", "", 2), MsgBoxNone);
-}
-
-TEST(MsgBoxWindow, CloseButtonShowsItsThreePictures) {
-    MsgBoxRig rig;
-    const FrmMsgControls form = MsgBoxRig::Message(2);
-    const PixelRect r = MsgBoxRig::At(form.closeButton);
-    const auto centre = [&](const Surface& s) { return s.At(r.x + 6, r.y + 4); };
-    const auto look = [&](ButtonLook l) { return Pictures().Close(l).colour.At(6, 4); };
-    rig.Script({
-        [&](HeadlessModalWindow& w) {
-            EXPECT_EQ(centre(w.Content()), look(ButtonLook::Normal));
-            rig.MoveOver(form.closeButton);
-        },
-        [&](HeadlessModalWindow& w) {
-            EXPECT_EQ(centre(w.Content()), look(ButtonLook::Over));
-            rig.Press(form.closeButton);
-        },
-        [&](HeadlessModalWindow& w) {
-            EXPECT_EQ(centre(w.Content()), look(ButtonLook::Pressed));
-            rig.Release(form.closeButton);
-        },
-    });
-    EXPECT_EQ(ClsMain(rig.context).MsgBoxXP("Hi", "", 2), MsgBoxCancel);
 }
 
 TEST(MsgBoxWindow, DraggingTheTitleFollowsThePointerOnEverySecondEvent) {
@@ -190,21 +161,6 @@ TEST(MsgBoxWindow, DraggingTheTitleFollowsThePointerOnEverySecondEvent) {
     EXPECT_EQ(positions, expected);
 }
 
-TEST(MsgBoxWindow, CancelCaptionHasItsFirstLetterUnderlined) {
-    MsgBoxRig rig;
-    const FrmMsgControls form = MsgBoxRig::Message(2);
-    const SkinFont& font = MsgBoxRig::SharedSkin()->text;
-    const Surface& content = rig.Capture().content;
-    ClsMain(rig.context).MsgBoxXP("Hi", "", 2);
-    const PixelRect label = ToPixels(form.cancelLabel.rect);
-    const int y = label.y + font.Ascent() + 1;
-    const int c = font.TextWidth("C");
-    for (int x = label.x; x < label.x + c; ++x) EXPECT_EQ(content.At(x, y), Rgb(0, 0, 0)) << x;
-    int blackUnderA = 0;
-    for (int x = label.x + c; x < label.x + font.TextWidth("Ca"); ++x) blackUnderA += content.At(x, y) == 0;
-    EXPECT_LT(blackUnderA, font.TextWidth("Ca") - c);
-}
-
 TEST(MsgBoxWindow, EveryBoxStartsFromTheDesignState) {
     MsgBoxRig rig;
     ClsMain first(rig.context), second(rig.context);
@@ -216,20 +172,6 @@ TEST(MsgBoxWindow, EveryBoxStartsFromTheDesignState) {
     EXPECT_EQ(second.Caption(), "Xp MsgBox");
     EXPECT_EQ(second.Prompt(), "Store Your Text Here");
     EXPECT_EQ(second.BackColor(), Rgb(206, 206, 206));
-}
-
-TEST(MsgBoxWindow, ByteSizedPropertiesRefuseWhatDoesNotFit) {
-    MsgBoxRig rig;
-    ClsMain box(rig.context);
-    EXPECT_EQ(box.Icon(), 3);
-    EXPECT_EQ(box.Buttons(), 0);
-    box.SetButtons(2);
-    box.SetButtons(256);
-    box.SetIcon(-1);
-    EXPECT_EQ(box.Buttons(), 2);
-    EXPECT_EQ(box.Icon(), 3);
-    box.SetYesButtonCaptionColor(Rgb(1, 2, 3));
-    EXPECT_EQ(box.OkButtonCaptionColor(), Rgb(1, 2, 3));
 }
 
 TEST(MsgBoxWindow, IconChoiceFollowsTheIconCode) {
@@ -248,8 +190,7 @@ TEST(MsgBoxWindow, IconChoiceFollowsTheIconCode) {
         bool useIcon;
         const Sprite* expected;
     } cases[] = {
-        {1, false, &skin.Icon(MsgIconKind::Critical)}, {2, false, &skin.Icon(MsgIconKind::Exclamation)},
-        {3, false, &skin.Icon(MsgIconKind::Information)}, {4, false, &skin.Icon(MsgIconKind::Question)},
+        {1, false, &skin.Icon(MsgIconKind::Critical)}, {4, false, &skin.Icon(MsgIconKind::Question)},
         {7, false, &skin.Icon(MsgIconKind::Information)}, // the design icon stays
         {2, true, &picture},
     };
