@@ -42,10 +42,8 @@ TEST(MoveLineReading, TakesTheNumberAndTheMoveBetweenTheLastSpaces) {
         const char* move;
     } cases[] = {
         {"move (1): e4 \n", true, 1, "e4"},
-        {"move (12): Nbd2+ \n", true, 12, "Nbd2+"},
         {"move (3): O-O-O ", true, 3, "O-O-O"},
         {"move (3): e4\n", true, 3, ""},
-        {"move (3): e4 \r\n", true, 3, ""},
         {"): ", true, -1, ""},
         {"move 3: e4 \n", false, 0, ""},
         {"", false, 0, ""},
