@@ -76,7 +76,7 @@ TEST_P(ClockSteps, PawnDoubleStepGlidesByTheClockAndStopsShortOfItsSquare) {
     EXPECT_GT(frames.back().y, 182) << "the last frame lies short of e4";
 }
 
-INSTANTIATE_TEST_SUITE_P(Animation, ClockSteps, ::testing::Values(1, 7, 10, 33, 99, 100, 250));
+INSTANTIATE_TEST_SUITE_P(Animation, ClockSteps, ::testing::Values(1, 33, 99, 250));
 
 TEST_F(Animation, FrameRectanglesFollowIrregularTime) {
     // The clock jumps by different amounts between frames, as on a busy machine.
@@ -171,26 +171,22 @@ TEST_F(Animation, MoveAcrossTheBoardTakes350Ms) {
     EXPECT_EQ(Frames().size(), 350u);
 }
 
-TEST_F(Animation, NothingHappensForAMoveToItsOwnSquare) {
+// An all-zero move, a move to its own square and one from an empty square are
+// neither animated nor redrawn, and come back in board coordinates.
+TEST_F(Animation, NothingHappensForAMoveToItsOwnSquareOrFromAnEmptyOne) {
+    view->FlipBoard();
     const int repaints = platform.Repaints();
     Move none{};
     Animate(none, false);
     Move still{3, 3, 3, 3, 0, 0, 0, 0};
     Animate(still, false);
-    EXPECT_TRUE(platform.shown.empty());
-    EXPECT_EQ(platform.Repaints(), repaints);
     EXPECT_EQ(selection.mfx, 0);
-}
-
-TEST_F(Animation, EmptyFromSquareIsNotAnimatedNorRedrawnAndTheMoveComesBackInBoardCoordinates) {
-    view->FlipBoard();
-    const int repaints = platform.Repaints();
     game.PreviousPosition = game.CurrentPosition;
-    Move move{5, 5, 5, 4, 0, 0, 0, 0}; // e4 is empty
-    Animate(move, false);
+    Move empty{5, 5, 5, 4, 0, 0, 0, 0}; // e4 is empty
+    Animate(empty, false);
     EXPECT_TRUE(platform.shown.empty());
     EXPECT_EQ(platform.Repaints(), repaints);
-    EXPECT_TRUE(SameMoveBytes(move, Move{5, 5, 5, 4, 0, 0, 0, 0}));
+    EXPECT_TRUE(SameMoveBytes(empty, Move{5, 5, 5, 4, 0, 0, 0, 0}));
 }
 
 TEST_F(Animation, MoveRecordOffTheBoardDoesNotCrash) {
