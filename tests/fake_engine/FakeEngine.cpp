@@ -18,8 +18,6 @@ struct FakeEngine {
     int roundLimit = 1000;
     int pumpCalls = 0;
     int legalMoves = 20;
-    int kingAttacked = 0;
-    int makeMoveCalls = 0;
 };
 
 // The exports carry no context, so the fake keeps its one instance here.
@@ -50,8 +48,6 @@ int fake_PendingReplies(void) { return int(Fake().replies.size()); }
 void fake_SetRoundLimit(int rounds) { Fake().roundLimit = rounds; }
 int fake_PumpCalls(void) { return Fake().pumpCalls; }
 void fake_SetLegalMoveCount(int count) { Fake().legalMoves = count; }
-void fake_SetKingAttacked(int attacked) { Fake().kingAttacked = attacked; }
-int fake_MakeMoveCalls(void) { return Fake().makeMoveCalls; }
 
 void varnix_EngineStart(VarnixPumpCallback pump, VarnixOutputCallback output) {
     FakeEngine& fake = Fake();
@@ -94,8 +90,8 @@ void varnix_GetMove(const VarnixPosition*, uint8_t, VarnixMoveList* list) {
     for (int i = 0; i < list->Count; ++i) list->Entries[i] = VarnixMove{1, 2, 1, 3, 0, 0, 0, 0};
 }
 
-int16_t varnix_KingAttacked(const VarnixPosition*, int32_t) { return int16_t(Fake().kingAttacked ? -1 : 0); }
+int16_t varnix_KingAttacked(const VarnixPosition*, int32_t) { return 0; }
 
-void varnix_MakeMove(VarnixPosition*, const VarnixMove*) { ++Fake().makeMoveCalls; }
+void varnix_MakeMove(VarnixPosition*, const VarnixMove*) {}
 
 } // extern "C"

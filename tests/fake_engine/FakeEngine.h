@@ -25,8 +25,6 @@ VARNIX_API void fake_SetRoundLimit(int rounds);
 VARNIX_API int fake_PumpCalls(void);
 /* varnix_GetMove lists this many (dummy) moves for any position. */
 VARNIX_API void fake_SetLegalMoveCount(int count);
-VARNIX_API void fake_SetKingAttacked(int attacked);
-VARNIX_API int fake_MakeMoveCalls(void);
 
 #ifdef __cplusplus
 }
