@@ -61,7 +61,6 @@ TEST(UciSession, SearchesThePositionGivenAndAnswersWithALegalMove) {
         {"position fen 6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - 0 1 moves a1a8", "go movetime 20", nullptr, "bestmove 0000"},
         {"position startpos", "go wtime 200 btime 200 winc 10 binc 10 movestogo 5",
          "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", nullptr},
-        {"position startpos", "go nodes 2000", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", nullptr},
         {"position startpos moves d2d4", "go depth 7", "rnbqkbnr/pppppppp/8/8/3P4/8/PPP1PPPP/RNBQKBNR b KQkq - 0 1",
          nullptr, "setoption name Threads value 3"},
     };
