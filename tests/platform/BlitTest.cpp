@@ -32,18 +32,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RopCase{"MergePaintMixed", RasterOp::MergePaint, 0x100000, 0x0F00FF, 0xF0FF00}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Blit, AndThenOrOfSheetAndMaskReproducesThePieceAndKeepsTheBoard) {
-    // Sheet: piece pixel 0x402010 on white; mask after the AND: the same piece on black.
-    Surface sheet(2, 1, 0xFFFFFF), mask(2, 1, 0x000000);
-    sheet.Set(0, 0, 0x402010);
-    mask.Set(0, 0, 0x402010);
-    Surface board(2, 1, 0xC08040);
-    Blit(board, 0, 0, 2, 1, sheet, 0, 0, RasterOp::And);
-    Blit(board, 0, 0, 2, 1, mask, 0, 0, RasterOp::Or);
-    EXPECT_EQ(board.At(0, 0), 0x402010u);
-    EXPECT_EQ(board.At(1, 0), 0xC08040u);
-}
-
 TEST(Blit, UnknownOperationChangesNothing) {
     Surface dest(2, 2, 0x111111);
     Blit(dest, 0, 0, 2, 2, Surface(2, 2, 0x222222), 0, 0, static_cast<RasterOp>(0x12345678));
@@ -77,11 +65,9 @@ TEST_P(BlitClipTest, WritesOnlyWhereBothRectanglesOverlapTheirSurfaces) {
 
 INSTANTIATE_TEST_SUITE_P(
     Blit, BlitClipTest,
-    testing::Values(ClipCase{"Inside", 1, 1, 2, 2, 0, 0}, ClipCase{"DestLeftAndTop", -2, -3, 4, 4, 0, 0},
-                    ClipCase{"DestRightAndBottom", 2, 3, 4, 4, 0, 0}, ClipCase{"SourceLeftAndTop", 0, 0, 4, 4, -1, -2},
-                    ClipCase{"SourceRightAndBottom", 0, 0, 4, 4, 3, 2}, ClipCase{"AllCornersAtOnce", -1, -1, 9, 9, -1, -1},
-                    ClipCase{"EntirelyOutside", 5, 5, 2, 2, 0, 0}, ClipCase{"SourceOutside", 0, 0, 2, 2, 4, 4},
-                    ClipCase{"NegativeSize", 0, 0, -3, 2, 0, 0},
+    testing::Values(ClipCase{"DestLeftAndTop", -2, -3, 4, 4, 0, 0}, ClipCase{"DestRightAndBottom", 2, 3, 4, 4, 0, 0},
+                    ClipCase{"SourceLeftAndTop", 0, 0, 4, 4, -1, -2}, ClipCase{"SourceRightAndBottom", 0, 0, 4, 4, 3, 2},
+                    ClipCase{"SourceOutside", 0, 0, 2, 2, 4, 4}, ClipCase{"NegativeSize", 0, 0, -3, 2, 0, 0},
                     ClipCase{"Huge", -1000000, -1000000, 2000000, 2000000, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -73,20 +73,6 @@ TEST(TextRenderer, DrawsTheCellBelowAndRightOfThePointOnly) {
     EXPECT_EQ(ink.bottom, 10 + font->Ascent() - 1);
 }
 
-TEST(TextRenderer, BlendsAntiAliasedEdgesOntoTheSurface) {
-    auto font = BoardFont();
-    ASSERT_TRUE(font);
-    Surface s(40, 20, Background);
-    font->DrawText(s, 2, 2, "8", White);
-    int full = 0, partial = 0;
-    for (Pixel p : s.Pixels()) {
-        if (p == White) ++full;
-        else if (p != Background) ++partial;
-    }
-    EXPECT_GT(full, 5);
-    EXPECT_GT(partial, 5);
-}
-
 TEST(TextRenderer, ClipsAtEveryEdgeWithoutTouchingOutside) {
     auto font = BoardFont();
     ASSERT_TRUE(font);
