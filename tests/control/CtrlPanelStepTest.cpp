@@ -24,9 +24,8 @@ TEST(Stepping, BackForwardStartAndEndReplayTheRecord) {
     const struct {
         const char* menu;
         int ply;
-    } steps[] = {{"Back up one move", 3}, {"Back up one move", 2}, {"Forward one move", 3},
-                 {"Back to start", 0},    {"Back up one move", 0}, {"Forward to end", 4},
-                 {"Forward one move", 4}};
+    } steps[] = {{"Back up one move", 3}, {"Forward one move", 4}, {"Back to start", 0},
+                 {"Back up one move", 0}, {"Forward to end", 4},   {"Forward one move", 4}};
     for (const auto& step : steps) {
         t.Menu(step.menu);
         EXPECT_EQ(game.PlyCount, step.ply) << step.menu;

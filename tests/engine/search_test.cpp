@@ -178,17 +178,13 @@ TEST(Search, AlwaysAnswersLegalMoves) {
     }
 }
 
-TEST(Search, NoLegalMoveGivesNone) {
+// No legal move gives none; the one legal move is played at once.
+TEST(Search, NoOrOneLegalMoveNeedsNoSearch) {
     Searcher searcher(8);
     const Result mated = Think(searcher, *Board::FromFen("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"), Nodes(1000));
     EXPECT_EQ(mated.doneCalls, 1);
     EXPECT_FALSE(mated.best);
-    const Result stalemate = Think(searcher, *Board::FromFen("k7/8/1Q6/8/8/8/8/7K b - - 0 1"), Nodes(1000));
-    EXPECT_FALSE(stalemate.best);
-}
-
-TEST(Search, OneLegalMoveIsPlayedAtOnce) {
-    Searcher searcher(8);
+    EXPECT_FALSE(Think(searcher, *Board::FromFen("k7/8/1Q6/8/8/8/8/7K b - - 0 1"), Nodes(1000)).best);
     SearchLimits limits;
     limits.moveTimeMs = 60000;
     // The only move is Kxh2 ... the search ends after its first iteration, long before a minute.
