@@ -3,9 +3,10 @@
 #include "core/GameRecord.h"
 #include "core/MoveNotation.h"
 
+#include "NotationTestSupport.h"
+
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -33,15 +34,10 @@ private:
     const GameState& state_;
 };
 
-bool SamePosition(const Position& a, const Position& b) { return std::memcmp(&a, &b, sizeof(Position)) == 0; }
+using testing::FromFen;
+using testing::SamePosition;
 
-Position FromFen(const std::string& fen) {
-    Position p{};
-    FenToPosition(fen, p);
-    return p;
-}
-
-class GameRecordTest : public testing::Test {
+class GameRecordTest : public ::testing::Test {
 protected:
     GameRecordTest() {
         record.NewRecord();
@@ -88,7 +84,7 @@ protected:
         State().MaxPly = std::int16_t(texts.size());
     }
 
-    RecordCalls calls{&varnix_GetMove, &varnix_KingAttacked, &varnix_MakeMove};
+    RecordCalls calls = testing::EngineCalls();
     GameRecord record{calls, events};
     RecordEvents events{record.State()};
     MoveTextReader reader;

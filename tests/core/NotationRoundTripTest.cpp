@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 #include <set>
 #include <string>
@@ -20,6 +19,7 @@ namespace {
 
 using testing::EngineCalls;
 using testing::FromFen;
+using testing::SamePosition;
 
 // Start points rich in what breaks notation: castling both ways, en passant,
 // promotions with capture, several queens, rooks and knights on shared lines.
@@ -63,8 +63,6 @@ Position After(const RecordCalls& calls, Position p, const Move& m) {
     calls.MakeMove(p, m);
     return p;
 }
-
-bool SamePosition(const Position& a, const Position& b) { return std::memcmp(&a, &b, sizeof(Position)) == 0; }
 
 // Checks every legal move of one position; returns how many were checked.
 int CheckPosition(const RecordCalls& calls, const Position& p) {

@@ -6,6 +6,7 @@
 #include "core/Fen.h"
 #include "core/RecordCalls.h"
 
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -16,6 +17,8 @@ inline Position FromFen(const std::string& fen) {
     FenToPosition(fen, p);
     return p;
 }
+
+inline bool SamePosition(const Position& a, const Position& b) { return std::memcmp(&a, &b, sizeof(Position)) == 0; }
 
 RecordCalls EngineCalls();
 

@@ -30,13 +30,10 @@ TEST_P(PgnReadTest, MainLine) {
 INSTANTIATE_TEST_SUITE_P(
     Pgn, PgnReadTest,
     testing::Values(
-        ReadCase{"NumbersGlued", "1.e4 e5 2.Nf3 2...Nc6 0-1", {"e4", "e5", "Nf3", "Nc6"}, "0-1"},
-        ReadCase{"Comments", "1. e4 {best by test} e5 ; a line comment\n2. Nf3 {a (brace} *", {"e4", "e5", "Nf3"}, "*"},
         ReadCase{"NestedVariations", "1. e4 (1. d4 d5 (1... Nf6 2. c4) 2. c4) e5 (1... c5 {Sicilian (x}) 2. Nf3 1/2-1/2",
                  {"e4", "e5", "Nf3"}, "1/2-1/2"},
         ReadCase{"NagsAndMarks", "1. e4! $1 e5?! $6 2. Qh5?? !! Nc6 3. Qxf7+ 0-1", {"e4", "e5", "Qh5", "Nc6", "Qxf7+"}, "0-1"},
         ReadCase{"EscapeLinesAndBom", "\xEF\xBB\xBF% a note\n[Event \"x\"]\n%another\n1. e4 *", {"e4"}, "*"},
-        ReadCase{"CrLf", "[Event \"x\"]\r\n\r\n1. e4 e5\r\n2. d4 *\r\n", {"e4", "e5", "d4"}, "*"},
         ReadCase{"NoResultEndsAtText", "1. e4 e5 2. d4", {"e4", "e5", "d4"}, "*"},
         ReadCase{"NextGameWithoutResult", "[Event \"a\"]\n1. e4\n[Event \"b\"]\n1. d4 *", {"e4"}, "*"},
         ReadCase{"TagsOnly", "[Event \"a\"]\n[Result \"*\"]\n", {}, "*"}),

@@ -7,11 +7,6 @@
 namespace varnix::engine {
 namespace {
 
-TEST(ProtocolTexts, MoveLineKeepsTheSpaceAndLineFeedTheProgramCounts) {
-    EXPECT_EQ(MoveLine(1, "e4"), "move (1): e4 \n");
-    EXPECT_EQ(MoveLine(37, "exd8=Q+"), "move (37): exd8=Q+ \n");
-}
-
 TEST(ProtocolTexts, EchoedLinesCannotTriggerTheProgram) {
     EXPECT_EQ(ErrorText("unknown command", "foo"), "Error: unknown command: foo");
     for (const char* line : {"say analyze complete", "x): y", "I claim a draw", "White mates!", "I offer a draw"}) {

@@ -6,13 +6,6 @@
 namespace varnix {
 namespace {
 
-TEST(SplitLines, EndsLinesAtCarriageReturnsAndLineFeeds) {
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(SplitLines(""), Lines{""});
-    EXPECT_EQ(SplitLines("a\rb\nc\r\nd"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("a\r\r"), (Lines{"a", "", ""}));
-}
-
 TEST(WrapPrompt, BreaksTooWideLinesAtSpaces) {
     const FixedMeasure measure; // 6 pixels a character
     const struct {

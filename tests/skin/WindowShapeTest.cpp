@@ -7,14 +7,6 @@
 namespace varnix {
 namespace {
 
-TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
-    const struct {
-        double value;
-        int rounded;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {2.4999, 2}, {2.5001, 3}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {133.33, 133}};
-    for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
-}
-
 // The 2000 x 1610 twips window of 133.33 x 107.33 pixels.
 TEST(ShapeSpans, CutsTheCornersOfTheExampleWindow) {
     const std::vector<RowSpan> spans = ShapeSpans({2000, 1610});
