@@ -78,23 +78,6 @@ TEST_P(ClockSteps, PawnDoubleStepGlidesByTheClockAndStopsShortOfItsSquare) {
 
 INSTANTIATE_TEST_SUITE_P(Animation, ClockSteps, ::testing::Values(1, 33, 99, 250));
 
-TEST_F(Animation, FrameRectanglesFollowIrregularTime) {
-    // The clock jumps by different amounts between frames, as on a busy machine.
-    const std::uint32_t jumps[] = {3, 40, 1, 25, 12};
-    int frame = 0;
-    platform.SetProcessHook([&] { platform.AdvanceClock(jumps[frame++ % 5]); });
-    Move move = Play(1, 7, 1, 1); // a2 to a8: 6 squares, 300 ms
-    Animate(move, true);
-    const std::vector<Rect> frames = Frames();
-    ASSERT_GE(frames.size(), 3u);
-    // Each frame's top is the piece's new place: 18 + 246 * (1 - t / 300).
-    int t = 0;
-    for (std::size_t k = 1; k < frames.size(); ++k) {
-        t += int(jumps[(k - 1) % 5]) + 1; // the hook's jump and the clock's own step
-        EXPECT_EQ(frames[k].y, int(std::lround(264 - 246.0 * t / 300))) << "frame " << k;
-    }
-}
-
 TEST_F(Animation, FinalBoardShowsTheMoveWithItsMarks) {
     Move move = Play(5, 7, 5, 5);
     Animate(move, false);

@@ -1,9 +1,6 @@
 #include "core/Position.h"
-#include "core/RecordCalls.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace varnix {
 namespace {
@@ -21,18 +18,6 @@ TEST(Position, SquaresMapToBoardBytes) {
             EXPECT_GT(i, 9);
             EXPECT_NE(i % 9, 0);
         }
-}
-
-TEST(Position, UnboundRecordCallsAnswerAsIfNoMoveExists) {
-    RecordCalls calls;
-    Position p{};
-    p.Board[BoardIndex(5, 8)] = WhiteKing;
-    const Position before = p;
-    EXPECT_EQ(calls.GetLegalMoves(p, 0).Count, 0);
-    EXPECT_FALSE(calls.IsKingAttacked(p, 0));
-    Move m{5, 8, 5, 7, 0, 0, 0, 0};
-    calls.MakeMove(p, m);
-    EXPECT_EQ(std::memcmp(&p, &before, sizeof p), 0);
 }
 
 } // namespace
