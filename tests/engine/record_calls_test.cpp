@@ -23,27 +23,20 @@ VarnixMoveList List(const VarnixPosition& p, uint8_t side) {
     return list;
 }
 
-// Entries written in the coordinate form, for comparing sets of moves.
+// An entry in the coordinate form ("e2e4").
+std::string Name(const VarnixMove& m) {
+    return {char('a' + m.FromFile - 1), char('0' + 9 - m.FromRow), char('a' + m.ToFile - 1), char('0' + 9 - m.ToRow)};
+}
+
 std::vector<std::string> Names(const VarnixMoveList& list) {
     std::vector<std::string> out;
-    for (int i = 0; i < list.Count; ++i) {
-        const VarnixMove& m = list.Entries[i];
-        std::string s{char('a' + m.FromFile - 1), char('0' + 9 - m.FromRow), char('a' + m.ToFile - 1),
-                      char('0' + 9 - m.ToRow)};
-        if (m.Promote) s += "?pnbrqkpnbrqk"[m.Promote];
-        out.push_back(s);
-    }
-    std::sort(out.begin(), out.end());
+    for (int i = 0; i < list.Count; ++i) out.push_back(Name(list.Entries[i]));
     return out;
 }
 
 const VarnixMove* Find(const VarnixMoveList& list, const std::string& name) {
-    for (int i = 0; i < list.Count; ++i) {
-        const VarnixMove& m = list.Entries[i];
-        const std::string s{char('a' + m.FromFile - 1), char('0' + 9 - m.FromRow), char('a' + m.ToFile - 1),
-                            char('0' + 9 - m.ToRow)};
-        if (s == name) return &m;
-    }
+    for (int i = 0; i < list.Count; ++i)
+        if (Name(list.Entries[i]) == name) return &list.Entries[i];
     return nullptr;
 }
 
