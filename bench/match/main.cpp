@@ -2,7 +2,7 @@
 // openings, each with colours swapped, and prints W/D/L, score and Elo. --first starts at that game of the
 // sequence, so that one long match can run as several processes on different openings.
 //
-//   varnix-match --engine1 CMD --engine2 CMD [--games N] [--first I] [--movetime MS]
+//   varnix-match --engine1 CMD --engine2 CMD [--games N] [--first I] [--movetime MS] [--nodes N]
 //                [--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +22,7 @@ struct Settings {
     std::vector<std::string> options[2];
     int games = 20;
     int first = 0;  // index of the first game, so that one match can be split across processes
-    int moveTimeMs = 1000;
+    varnix::match::MoveLimit limit;  // with --nodes, --movetime is the deadline for each answer
     bool showMoves = false;  // print each game's start position and moves, to see how games are lost
 };
 
@@ -35,12 +35,13 @@ bool ReadArguments(int argc, char** argv, Settings& settings) {
         else if (key == "--option2") settings.options[1].push_back(value);
         else if (key == "--games") settings.games = std::atoi(value.c_str());
         else if (key == "--first") settings.first = std::atoi(value.c_str());
-        else if (key == "--movetime") settings.moveTimeMs = std::atoi(value.c_str());
+        else if (key == "--movetime") settings.limit.moveTimeMs = std::atoi(value.c_str());
+        else if (key == "--nodes") settings.limit.nodes = std::atoll(value.c_str());
         else if (key == "--show-moves") settings.showMoves = value == "1";
         else return false;
     }
     return argc % 2 == 1 && !settings.commands[0].empty() && !settings.commands[1].empty() && settings.games > 0 &&
-           settings.first >= 0 && settings.moveTimeMs > 0;
+           settings.first >= 0 && settings.limit.moveTimeMs > 0 && settings.limit.nodes >= 0;
 }
 
 const char* ResultText(varnix::match::Outcome outcome) {
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     Settings settings;
     if (!ReadArguments(argc, argv, settings)) {
         std::fprintf(stderr, "usage: %s --engine1 CMD --engine2 CMD [--games N] [--first I] [--movetime MS] "
-                             "[--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]\n", argv[0]);
+                             "[--nodes N] [--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]\n", argv[0]);
         return 2;
     }
     signal(SIGPIPE, SIG_IGN);  // a dying engine loses its game; it does not end the match
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
         const std::string& fen = openings[size_t(game / 2) % openings.size()];
         UciEngine& white = engines[firstIsWhite ? 0 : 1];
         UciEngine& black = engines[firstIsWhite ? 1 : 0];
-        const GameRecord record = PlayGame(white, black, fen, settings.moveTimeMs);
+        const GameRecord record = PlayGame(white, black, fen, settings.limit);
         const bool whiteWon = record.outcome == Outcome::WhiteWins;
         if (record.outcome == Outcome::Draw) ++draws;
         else if (whiteWon == firstIsWhite) ++wins;

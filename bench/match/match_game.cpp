@@ -31,7 +31,9 @@ std::optional<GameRecord> Adjudicate(const engine::GameLine& line) {
 
 }  // namespace
 
-GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, int moveTimeMs) {
+GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, const MoveLimit& limit) {
+    const std::string go = limit.nodes > 0 ? "go nodes " + std::to_string(limit.nodes)
+                                           : "go movetime " + std::to_string(limit.moveTimeMs);
     std::optional<engine::GameLine> line = engine::GameLine::FromFen(fen);
     if (!line) return {Outcome::Draw, "unreadable start position"};
     for (UciEngine* engine : {&white, &black}) {
@@ -50,8 +52,8 @@ GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, 
         const engine::Color side = line->Current().SideToMove();
         UciEngine& mover = side == engine::White ? white : black;
         mover.Send("position fen " + fen + (moves.empty() ? "" : " moves" + moves));
-        mover.Send("go movetime " + std::to_string(moveTimeMs));
-        const auto deadline = UciEngine::Clock::now() + std::chrono::milliseconds(moveTimeMs) + kGrace;
+        mover.Send(go);
+        const auto deadline = UciEngine::Clock::now() + std::chrono::milliseconds(limit.moveTimeMs) + kGrace;
         const std::optional<std::string> answer = mover.WaitFor("bestmove ", deadline);
         if (!answer) return {WinFor(~side), mover.Name() + " gave no move in time", plies, moves};
         const std::string text = answer->substr(9, answer->find(' ', 9) - 9);

@@ -16,8 +16,15 @@ struct GameRecord {
     std::string moves{};  // the game's moves in UCI notation, space-separated
 };
 
-// Plays from `fen` at `moveTimeMs` a move. An illegal move, or no answer
+// How long each move may think: a fixed time, or a fixed number of nodes (which, unlike time, gives the same
+// games however busy the machine is).
+struct MoveLimit {
+    int moveTimeMs = 1000;
+    long long nodes = 0;  // when above zero, the time is only the deadline for the answer
+};
+
+// Plays from `fen` at `limit` a move. An illegal move, or no answer
 // within the move time and a grace period, loses.
-GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, int moveTimeMs);
+GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, const MoveLimit& limit);
 
 }  // namespace varnix::match
