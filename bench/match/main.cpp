@@ -3,6 +3,7 @@
 // sequence, so that one long match can run as several processes on different openings.
 //
 //   varnix-match --engine1 CMD --engine2 CMD [--games N] [--first I] [--movetime MS] [--nodes N]
+//                [--clock MS --increment MS]
 //                [--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]
 #include <cstdio>
 #include <cstdlib>
@@ -37,11 +38,14 @@ bool ReadArguments(int argc, char** argv, Settings& settings) {
         else if (key == "--first") settings.first = std::atoi(value.c_str());
         else if (key == "--movetime") settings.limit.moveTimeMs = std::atoi(value.c_str());
         else if (key == "--nodes") settings.limit.nodes = std::atoll(value.c_str());
+        else if (key == "--clock") settings.limit.clockMs = std::atoi(value.c_str());
+        else if (key == "--increment") settings.limit.incrementMs = std::atoi(value.c_str());
         else if (key == "--show-moves") settings.showMoves = value == "1";
         else return false;
     }
     return argc % 2 == 1 && !settings.commands[0].empty() && !settings.commands[1].empty() && settings.games > 0 &&
-           settings.first >= 0 && settings.limit.moveTimeMs > 0 && settings.limit.nodes >= 0;
+           settings.first >= 0 && settings.limit.moveTimeMs > 0 && settings.limit.nodes >= 0 &&
+           settings.limit.clockMs >= 0 && settings.limit.incrementMs >= 0;
 }
 
 const char* ResultText(varnix::match::Outcome outcome) {
@@ -60,7 +64,7 @@ int main(int argc, char** argv) {
     Settings settings;
     if (!ReadArguments(argc, argv, settings)) {
         std::fprintf(stderr, "usage: %s --engine1 CMD --engine2 CMD [--games N] [--first I] [--movetime MS] "
-                             "[--nodes N] [--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]\n", argv[0]);
+                             "[--nodes N] [--clock MS --increment MS] [--option1 Name=Value]... [--option2 Name=Value]... [--show-moves 1]\n", argv[0]);
         return 2;
     }
     signal(SIGPIPE, SIG_IGN);  // a dying engine loses its game; it does not end the match

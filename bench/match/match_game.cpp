@@ -1,5 +1,8 @@
 #include "match_game.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "engine/game_end.h"
 #include "engine/game_line.h"
 #include "engine/uci_move.h"
@@ -9,6 +12,7 @@ namespace {
 
 constexpr int kMostPlies = 400;
 constexpr auto kGrace = std::chrono::seconds(3);
+constexpr auto kClockTolerance = std::chrono::milliseconds(50);
 
 Outcome WinFor(engine::Color side) { return side == engine::White ? Outcome::WhiteWins : Outcome::BlackWins; }
 
@@ -32,8 +36,9 @@ std::optional<GameRecord> Adjudicate(const engine::GameLine& line) {
 }  // namespace
 
 GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, const MoveLimit& limit) {
-    const std::string go = limit.nodes > 0 ? "go nodes " + std::to_string(limit.nodes)
-                                           : "go movetime " + std::to_string(limit.moveTimeMs);
+    const std::string fixedGo = limit.nodes > 0 ? "go nodes " + std::to_string(limit.nodes)
+                                                : "go movetime " + std::to_string(limit.moveTimeMs);
+    int64_t clocks[2] = {limit.clockMs, limit.clockMs};  // by colour
     std::optional<engine::GameLine> line = engine::GameLine::FromFen(fen);
     if (!line) return {Outcome::Draw, "unreadable start position"};
     for (UciEngine* engine : {&white, &black}) {
@@ -52,10 +57,21 @@ GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, 
         const engine::Color side = line->Current().SideToMove();
         UciEngine& mover = side == engine::White ? white : black;
         mover.Send("position fen " + fen + (moves.empty() ? "" : " moves" + moves));
-        mover.Send(go);
-        const auto deadline = UciEngine::Clock::now() + std::chrono::milliseconds(limit.moveTimeMs) + kGrace;
+        const bool clocked = limit.clockMs > 0;
+        const std::string inc = std::to_string(limit.incrementMs);
+        mover.Send(clocked ? "go wtime " + std::to_string(clocks[engine::White]) + " btime " +
+                                 std::to_string(clocks[engine::Black]) + " winc " + inc + " binc " + inc
+                           : fixedGo);
+        const auto start = UciEngine::Clock::now();
+        const auto deadline = start + std::chrono::milliseconds(clocked ? clocks[side] : limit.moveTimeMs) + kGrace;
         const std::optional<std::string> answer = mover.WaitFor("bestmove ", deadline);
         if (!answer) return {WinFor(~side), mover.Name() + " gave no move in time", plies, moves};
+        if (clocked) {
+            clocks[side] -= std::chrono::duration_cast<std::chrono::milliseconds>(UciEngine::Clock::now() - start).count();
+            // A few milliseconds over are the pipe's, not the engine's.
+            if (clocks[side] < -kClockTolerance.count()) return {WinFor(~side), mover.Name() + " lost on time", plies, moves};
+            clocks[side] = std::max<int64_t>(clocks[side], 0) + limit.incrementMs;
+        }
         const std::string text = answer->substr(9, answer->find(' ', 9) - 9);
         const engine::Move move = engine::MoveFromUci(line->Current(), text);
         if (!move) return {WinFor(~side), mover.Name() + " played the illegal move " + text, plies, moves};

@@ -21,6 +21,9 @@ struct GameRecord {
 struct MoveLimit {
     int moveTimeMs = 1000;
     long long nodes = 0;  // when above zero, the time is only the deadline for the answer
+    // A clock instead: each side starts with clockMs and gains incrementMs a move; running out loses.
+    int clockMs = 0;
+    int incrementMs = 0;
 };
 
 // Plays from `fen` at `limit` a move. An illegal move, or no answer
