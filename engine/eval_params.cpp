@@ -9,7 +9,7 @@ constexpr Score S(int mg, int eg) { return {mg, eg}; }
 // (bench/search) to the results of self-play games, and kept after fixed-node self-play showed them stronger.
 constexpr EvalParams MakeDefaults() {
     EvalParams p{};
-    p.pieceValue = {S(0, 0), S(58, 117), S(334, 413), S(325, 449), S(422, 759), S(832, 1542), S(0, 0)};
+    p.pieceValue = {S(0, 0), S(56, 118), S(333, 411), S(335, 453), S(416, 765), S(844, 1531), S(0, 0)};
     p.square[Pawn] = {
         S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0),
         S(10, 32), S(14, 32), S(16, 32), S(20, 32), S(20, 32), S(16, 32), S(14, 32), S(10, 32),
@@ -64,27 +64,34 @@ constexpr EvalParams MakeDefaults() {
         S(-12, -28), S(-4, 0), S(-22, 18), S(-36, 18), S(-36, 18), S(-22, 18), S(-4, 0), S(-12, -28),
         S(4, -28), S(12, 0), S(-6, 0), S(-20, 0), S(-20, 0), S(-6, 0), S(12, 0), S(4, -28),
         S(18, -28), S(26, -28), S(8, -28), S(-6, -28), S(-6, -28), S(8, -28), S(26, -28), S(18, -28)};
-    p.knightMobility = {S(-1, -25), S(-1, -24), S(-4, -24), S(3, -11), S(-1, 8), S(1, 29), S(12, 9), S(16, 14), S(19, 16)};
-    p.bishopMobility = {S(-32, -30), S(5, -11), S(10, -9), S(14, 10), S(10, 14), S(7, 3), S(13, 29), S(5, 28), S(4, 24), S(16, 13), S(21, 39), S(29, 19), S(31, 27), S(30, 24)};
-    p.rookMobility = {S(-34, -54), S(-17, -26), S(-12, -25), S(-4, -14), S(7, 6), S(-1, 17), S(-13, 21), S(-3, 28), S(13, 17), S(0, 33), S(20, 32), S(19, 40), S(8, 44), S(23, 44), S(21, 23)};
-    p.queenMobility = {S(-15, -25), S(-36, -24), S(-20, -22), S(-25, -24), S(-8, -19), S(-12, -11), S(4, -13), S(5, -11), S(19, -7), S(7, 2), S(7, -1), S(12, -1), S(5, 8), S(10, 6), S(16, 14), S(4, 8), S(0, 4), S(7, 9), S(-1, 6), S(5, 7), S(6, 7), S(3, 1), S(6, 9), S(3, 1), S(6, 11), S(5, 7), S(8, 15), S(7, 14)};
-    p.doubled = S(4, -27);
-    p.isolated = S(-3, -16);
-    p.backward = S(-7, -23);
-    p.passed = {S(0, 0), S(37, -7), S(13, 26), S(18, 30), S(84, 16), S(225, 33), S(294, 75), S(0, 0)};
-    p.connected = {S(0, 0), S(3, 16), S(17, 1), S(5, 10), S(15, 22), S(-42, 84), S(58, 87), S(0, 0)};
-    p.passedEnemyKingDistance = S(-7, 19);
-    p.passedOwnKingDistance = S(-4, -3);
-    p.passedBlocked = S(-6, -9);
-    p.bishopPair = S(27, 87);
-    p.rookOpenFile = S(83, -10);
-    p.rookHalfOpenFile = S(28, 24);
-    p.pawnThreat = S(58, 29);
-    p.minorThreat = S(69, -1);
-    p.hanging = S(29, 24);
-    p.tempo = S(24, 4);
-    p.shelter = {S(2, -7), S(-12, -5), S(-13, -8), S(-37, 17)};
-    p.storm = {S(100, 4), S(-52, 20), S(-9, 17), S(-1, 11)};
+    p.knightMobility = {S(0, -24), S(-2, -27), S(-4, -25), S(-2, -11), S(0, 10), S(6, 26), S(11, 13), S(17, 14), S(18, 15)};
+    p.bishopMobility = {S(-30, -29), S(5, -10), S(10, -11), S(13, 17), S(10, 19), S(14, 4), S(14, 28), S(8, 29), S(4, 22), S(17, 12), S(19, 40), S(29, 15), S(31, 26), S(29, 21)};
+    p.rookMobility = {S(-26, -56), S(-13, -24), S(-11, -25), S(-5, -13), S(-3, 5), S(-5, 17), S(-16, 21), S(-6, 26), S(13, 19), S(-3, 33), S(18, 32), S(19, 40), S(8, 47), S(24, 45), S(26, 26)};
+    p.queenMobility = {S(-19, -25), S(-35, -24), S(-18, -22), S(-22, -26), S(-4, -20), S(-8, -10), S(3, -13), S(3, -12), S(18, -7), S(11, 6), S(9, 0), S(11, -1), S(9, 12), S(10, 6), S(18, 16), S(4, 9), S(0, 3), S(8, 10), S(-3, 5), S(5, 6), S(6, 6), S(2, -3), S(6, 8), S(2, -4), S(6, 9), S(4, 4), S(8, 15), S(7, 13)};
+    p.doubled = S(10, -25);
+    p.isolated = S(-4, -21);
+    p.backward = S(-8, -17);
+    p.passed = {S(0, 0), S(27, -1), S(8, 34), S(23, 29), S(93, 13), S(222, 32), S(294, 84), S(0, 0)};
+    p.connected = {S(0, 0), S(2, 11), S(11, 3), S(3, 4), S(7, 23), S(-38, 85), S(58, 87), S(0, 0)};
+    p.passedEnemyKingDistance = S(-5, 17);
+    p.passedOwnKingDistance = S(-5, -4);
+    p.passedBlocked = S(-5, -12);
+    p.passedSafeStop = S(2, 8);
+    p.passedFreePath = S(-2, 12);
+    p.bishopPair = S(33, 75);
+    p.rookOpenFile = S(67, -16);
+    p.rookHalfOpenFile = S(16, 19);
+    p.minorBehindPawn = S(10, 13);
+    p.bishopPawns = S(-3, -5);
+    p.kingProtector = S(1, -2);
+    p.rookTrapped = S(-62, -17);
+    p.pawnThreat = S(59, 31);
+    p.minorThreat = S(68, -1);
+    p.hanging = S(28, 23);
+    p.pushThreat = S(16, 7);
+    p.tempo = S(21, 5);
+    p.shelter = {S(1, -3), S(-10, -6), S(-14, -9), S(-37, 14)};
+    p.storm = {S(100, 5), S(-48, 21), S(-11, 16), S(-3, 11)};
     p.kingAttackUnits = {0, 0, 6, 6, 3, 9, 0};
     p.safeCheck = {0, 0, 0, 0, 0, 0, 0};
     p.kingZoneWeak = 0;

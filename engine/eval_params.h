@@ -29,12 +29,19 @@ struct EvalParams {
     Score passedEnemyKingDistance;   // per step of the enemy king from the stop square, times (rank - 2)
     Score passedOwnKingDistance;     // per step of the own king from the stop square, times (rank - 2)
     Score passedBlocked;             // stop square occupied, times (rank - 2)
+    Score passedSafeStop;            // stop square not attacked by the enemy, times (rank - 2)
+    Score passedFreePath;            // every square to the queening square empty and not attacked, times (rank - 2)
 
     // Pieces.
     Score bishopPair, rookOpenFile, rookHalfOpenFile;
+    Score minorBehindPawn;  // a knight or bishop with its own pawn just in front
+    Score bishopPawns;      // per own pawn on the bishop's square colour
+    Score kingProtector;    // per step between a knight or bishop and its own king
+    Score rookTrapped;      // a rook with little room, shut in by its own uncastled king
     Score pawnThreat;   // a pawn attacks a piece
     Score minorThreat;  // a knight or bishop attacks a rook or queen
     Score hanging;      // an enemy piece attacked and not defended
+    Score pushThreat;   // a pawn can step to a safe square from which it attacks a piece
     Score tempo;
 
     // King safety: shelter and storm per file around the king, by the rank distance of the nearest pawn

@@ -85,6 +85,7 @@ Score Evaluation::Pieces() {
     const Bitboard zone = enemyKing == NoSquare ? 0 : KingZone(Them, enemyKing);
     const Square ownKing = b_.KingSquare(Us);
     const Bitboard kingAttacks = ownKing == NoSquare ? 0 : KingAttacks(ownKing);
+    constexpr uint8_t kOwnCastling = Us == White ? WhiteKingSide | WhiteQueenSide : BlackKingSide | BlackQueenSide;
     maps_.twice[Us] = pawns_.attacks[Us] & kingAttacks;
     maps_.all[Us] = pawns_.attacks[Us] | kingAttacks;
     Score s;
@@ -112,12 +113,24 @@ Score Evaluation::Pieces() {
                 maps_.kingUnits[Us] += p_.kingAttackUnits[t] * PopCount(hits);
                 ++maps_.kingAttackers[Us];
             }
+            if (t <= Bishop) {
+                if (ownPawns & SquareBB(sq + PawnPush(Us))) s += Counted(p_.minorBehindPawn, 1, Us);
+                if (ownKing != NoSquare) s += Counted(p_.kingProtector, Distance(sq, ownKing), Us);
+            }
+            if (t == Bishop) {
+                const Bitboard colour = (kDarkSquares & SquareBB(sq)) ? kDarkSquares : ~kDarkSquares;
+                s += Counted(p_.bishopPawns, PopCount(ownPawns & colour), Us);
+            }
             if (t == Rook) {
                 const Bitboard file = FileBB(FileOf(sq));
                 if (!(file & (ownPawns | enemyPawns)))
                     s += Counted(p_.rookOpenFile, 1, Us);
                 else if (!(file & ownPawns))
                     s += Counted(p_.rookHalfOpenFile, 1, Us);
+                // A rook in the corner behind a king that has walked instead of castling cannot get out.
+                if (reach <= 3 && ownKing != NoSquare && RelativeRank(Us, RankOf(ownKing)) == 0 &&
+                    (FileOf(ownKing) < 4) == (FileOf(sq) < FileOf(ownKing)) && !(b_.CastlingRights() & kOwnCastling))
+                    s += Counted(p_.rookTrapped, 1, Us);
             }
         }
     }
@@ -155,6 +168,14 @@ Score Evaluation::Threats() const {
     Score s = Counted(p_.pawnThreat, PopCount(pawns_.attacks[Us] & targets), Us);
     s += Counted(p_.minorThreat, PopCount(maps_.minors[Us] & b_.Pieces(Them, Rook, Queen)), Us);
     s += Counted(p_.hanging, PopCount(maps_.all[Us] & ~maps_.all[Them] & targets), Us);
+    // Pawn steps to squares no enemy pawn hits, and that we guard or the enemy does not, from where the pawn
+    // would hit a piece.
+    constexpr int Up = Us == White ? 8 : -8;
+    const Bitboard empty = ~b_.Occupied();
+    Bitboard pushes = Shift<Up>(b_.Pieces(Us, Pawn)) & empty;
+    pushes |= Shift<Up>(pushes & RelativeRankBB(Us, 2)) & empty;
+    pushes &= ~pawns_.attacks[Them] & (maps_.all[Us] | ~maps_.all[Them]);
+    s += Counted(p_.pushThreat, PopCount(PawnAttacksBB<Us>(pushes) & targets), Us);
     return s;
 }
 
@@ -198,6 +219,8 @@ Score Evaluation::PassedPawns() const {
         s += Counted(p_.passedEnemyKingDistance, weight * Distance(stop, enemyKing), Us);
         s += Counted(p_.passedOwnKingDistance, weight * Distance(stop, ownKing), Us);
         if (b_.Occupied() & SquareBB(stop)) s += Counted(p_.passedBlocked, weight, Us);
+        if (!(maps_.all[Them] & SquareBB(stop))) s += Counted(p_.passedSafeStop, weight, Us);
+        if (!(FrontSpan(Us, sq) & (b_.Occupied() | maps_.all[Them]))) s += Counted(p_.passedFreePath, weight, Us);
         // No enemy pieces left and the king is outside the pawn's square: it queens.
         const Square queening = RelativeSquare(Us, MakeSquare(FileOf(sq), 7));
         const int tempo = b_.SideToMove() == Them ? 1 : 0;
