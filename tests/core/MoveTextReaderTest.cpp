@@ -1,3 +1,4 @@
+#include "core/MoveNotation.h"
 #include "core/MoveTextReader.h"
 #include "core/GameState.h"
 
@@ -93,6 +94,25 @@ TEST(ReadMoveText, FailuresAreFlaggedAndKeepTheRewrittenText) {
         {"nothing matches is no failure (and clears the flag)", Start, "Nd4", "", false},
         {"empty is no failure", Start, "", "", false},
     });
+}
+
+// Any text is read without a crash, a hang or a read outside it (the fuzz target covers short texts;
+// these are longer than it writes). Marks after a move are skipped; a colon run is cut to 100.
+TEST(ReadMoveText, VeryLongTextsAreReadOrCut) {
+    const RecordCalls calls = EngineCalls();
+    const Position p = FromFen(Start);
+    MoveTextReader reader;
+    for (const std::string& text : {std::string(10000, 'e'), std::string(10000, '='), std::string(10000, '\xCB'),
+                                    "N" + std::string(9999, 'x'), std::string(9997, ':') + "Nf3"}) {
+        reader.ReadMoveText(calls, p, text, FlagFalse);
+        LongTextToShort(calls, p, text, FlagFalse);
+        LongTextToMove(p, text);
+    }
+    EXPECT_EQ(reader.ReadMoveText(calls, p, "e4" + std::string(9998, '+'), FlagFalse), "e2-e4");
+    EXPECT_EQ(reader.ReadMoveText(calls, p, std::string(10000, '!'), FlagFalse), std::string(10000, '!'));
+    EXPECT_TRUE(reader.MoveTextFailed());
+    EXPECT_EQ(reader.ReadMoveText(calls, p, std::string(10000, ':'), FlagFalse), "x" + std::string(100, ':'));
+    EXPECT_TRUE(reader.MoveTextFailed());
 }
 
 // Which of several listed moves is taken depends on the library's list order;
