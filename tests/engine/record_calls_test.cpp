@@ -42,45 +42,22 @@ const VarnixMove* Find(const VarnixMoveList& list, const std::string& name) {
 
 }  // namespace
 
-TEST(RecordSquares, Layout) {
-    EXPECT_EQ(RecordIndex(A8), 10);
-    EXPECT_EQ(RecordIndex(H1), 80);
-    EXPECT_EQ(RecordIndex(E1), 5 + 9 * 8);
-    EXPECT_EQ(SquareFromRecord(5, 8), E1);
-    EXPECT_EQ(SquareFromRecord(0, 4), NoSquare);
-    EXPECT_EQ(SquareFromRecord(9, 4), NoSquare);
-}
-
-TEST(RecordGetMove, EntriesForSpecialMoves) {
-    // Castling: the king's squares and Castle 1 or 2.
-    const auto castles = List(Record("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1"), 0);
-    const VarnixMove* ks = Find(castles, "e1g1");
-    const VarnixMove* qs = Find(castles, "e1c1");
-    ASSERT_TRUE(ks && qs);
-    EXPECT_EQ(ks->Castle, 1);
-    EXPECT_EQ(qs->Castle, 2);
-
-    // En passant: EpFile is the target file, EpKind 4 for White and 5 for Black.
-    VarnixPosition white = Record("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2");
-    const auto whiteList = List(white, 0);
-    const VarnixMove* wep = Find(whiteList, "e5d6");
-    ASSERT_TRUE(wep);
-    EXPECT_EQ(wep->EpFile, 4);
-    EXPECT_EQ(wep->EpKind, 4);
-    VarnixPosition black = Record("4k3/8/8/8/3pP3/8/8/4K3 b - e3 0 2");
-    const auto blackList = List(black, 1);
-    const VarnixMove* bep = Find(blackList, "d4e3");
-    ASSERT_TRUE(bep);
-    EXPECT_EQ(bep->EpFile, 5);
-    EXPECT_EQ(bep->EpKind, 5);
-
-    // Promotions: four entries in the mover's colour codes.
-    const auto wlist = List(Record("4k3/P7/8/8/8/8/8/4K3 w - - 0 1"), 0);
-    std::vector<int> codes;
-    for (int i = 0; i < wlist.Count; ++i)
-        if (wlist.Entries[i].Promote) codes.push_back(wlist.Entries[i].Promote);
-    std::sort(codes.begin(), codes.end());
-    EXPECT_EQ(codes, (std::vector<int>{2, 3, 4, 5}));
+// Castling and promotion entries are pinned by perft through the exports; the en-passant kind is
+// not, since the make call reads only EpFile.
+TEST(RecordGetMove, EnPassantEntriesCarryTheTargetFileAndTheMoversKind) {
+    const struct {
+        const char* fen;
+        uint8_t side;
+        const char* move;
+        uint8_t epFile, epKind;
+    } cases[] = {{"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2", 0, "e5d6", 4, 4}, {"4k3/8/8/8/3pP3/8/8/4K3 b - e3 0 2", 1, "d4e3", 5, 5}};
+    for (const auto& c : cases) {
+        const auto list = List(Record(c.fen), c.side);
+        const VarnixMove* ep = Find(list, c.move);
+        ASSERT_TRUE(ep) << c.move;
+        EXPECT_EQ(ep->EpFile, c.epFile);
+        EXPECT_EQ(ep->EpKind, c.epKind);
+    }
 }
 
 // The record's EpFile, castling bytes and the side asked about, each read as the rules allow.
@@ -137,6 +114,8 @@ TEST(RecordKingAttacked, Answers) {
     EXPECT_EQ(varnix_KingAttacked(&twoKings, 0), 0);
 }
 
+// What the random games below cannot show: the EpFile kept after every double step, castling as the
+// text reader writes it, and a black promotion given the white piece code.
 TEST(RecordMakeMove, AppliesTheRules) {
     struct Case {
         const char* name;
@@ -150,14 +129,8 @@ TEST(RecordMakeMove, AppliesTheRules) {
          "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 1", 5},
         {"CastlingFromTextReader", "4k3/8/8/8/8/8/8/R3K2R w KQ - 0 1", RecordMove(5, 8, 0, 0, 1),
          "4k3/8/8/8/8/8/8/R4RK1 w - - 0 1", 0},
-        {"CastlingFromList", "r3k2r/8/8/8/8/8/8/4K3 b kq - 0 1", RecordMove(5, 1, 3, 1, 2),
-         "2kr3r/8/8/8/8/8/8/4K3 b - - 0 1", 0},
-        {"PromoteReplacesPawn", "4k3/P7/8/8/8/8/8/4K3 w - - 0 1", RecordMove("a7a8", 3),
-         "B3k3/8/8/8/8/8/8/4K3 w - - 0 1", 0},
         {"BlackPromotesWithWhiteCode", "4k3/8/8/8/8/8/p3K3/8 b - - 0 1", RecordMove("a2a1", 5),
          "4k3/8/8/8/8/8/4K3/q7 b - - 0 1", 0},
-        {"RookCapturedOnCorner", "r3kn1r/8/8/8/8/8/8/4K2R w Kkq - 0 1", RecordMove("h1h8"),
-         "r3kn1R/8/8/8/8/8/8/4K3 w q - 0 1", 0},
     };
     for (const Case& c : cases) {
         VarnixPosition p = Record(c.before);
