@@ -50,16 +50,5 @@ TEST(EngineMirror, NoticesMovesThatDoNotFitTheEnginesBoard) {
     EXPECT_NE(mirror.TextReceived("Error: illegal move: Nf3"), "");
 }
 
-TEST(SamePosition, EveryPartOfThePositionCounts) {
-    const Position start = FromFen(StandardStartFen);
-    Position other = start;
-    EXPECT_TRUE(SamePosition(start, other));
-    other.EpFile = 5;
-    EXPECT_FALSE(SamePosition(start, other));
-    other = start;
-    SetPiece(other, 5, 7, Empty);
-    EXPECT_FALSE(SamePosition(start, other));
-}
-
 } // namespace
 } // namespace varnix::soak

@@ -1,7 +1,6 @@
 // The soak driver's checks: they pass on a sound program state and catch the
 // faults they are there for.
 #include "bench/soak/SoakChecks.h"
-#include "bench/soak/SoakDriver.h"
 #include "core/Fen.h"
 
 #include <gtest/gtest.h>
@@ -83,32 +82,6 @@ TEST(MessageCheck, AllowsOnlyTheMessagesTheSituationCallsFor) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(MessageFault(c.prompt, calls, *c.shown, c.emptySaveDue).empty(), c.allowed) << c.prompt;
-}
-
-TEST(SoakOptionsParsing, ReadsTheFourOptionsAndRefusesBadValues) {
-    const struct {
-        std::vector<const char*> args;
-        bool good;
-    } cases[] = {
-        {{"soak"}, true},
-        {{"soak", "--games", "0"}, false},
-        {{"soak", "--games"}, false},
-        {{"soak", "--engine-ms", "5ms"}, false},
-        {{"soak", "--colour", "white"}, false},
-    };
-    for (const auto& c : cases) {
-        SoakOptions options;
-        std::vector<char*> argv;
-        for (const char* arg : c.args) argv.push_back(const_cast<char*>(arg));
-        EXPECT_EQ(ParseSoakOptions(int(argv.size()), argv.data(), options).empty(), c.good) << argv.size();
-    }
-    SoakOptions options;
-    const char* args[] = {"soak", "--games", "3", "--seed", "7", "--engine-ms", "4", "--verbose"};
-    ASSERT_EQ(ParseSoakOptions(8, const_cast<char**>(args), options), "");
-    EXPECT_EQ(options.Games, 3);
-    EXPECT_EQ(options.Seed, 7u);
-    EXPECT_EQ(options.EngineMs, 4);
-    EXPECT_TRUE(options.Verbose);
 }
 
 } // namespace
