@@ -184,53 +184,40 @@ TEST_F(GameRecordTest, DashUnreadableAndResultEntries) {
     EXPECT_TRUE(SamePosition(replayed, twoPlies));
 }
 
-TEST_F(GameRecordTest, SameMoveFollowsTheRecord) {
-    PlayAll({"e4", "e5", "Nf3", "Nc6"});
-    StepTo(2);
-    Play("Nf3");
-    EXPECT_EQ(RecordTexts(), (Texts{"e4", "e5", "Nf3", "Nc6"}));
-    EXPECT_EQ(State().PlyCount, 3);
-    EXPECT_EQ(State().MaxPly, 4);
-    EXPECT_EQ(record.GetVarN(3), "");
-    EXPECT_EQ(events.shown.back(), "Nf3");
-}
-
-TEST_F(GameRecordTest, OtherMoveCutsAndKeepsTheDroppedLine) {
-    PlayAll({"e4", "e5", "Nf3", "Nc6"});
-    StepTo(2);
-    Play("Bc4");
-    EXPECT_EQ(Rows(), (Texts{"1.|e4|e5", "2.|Bc4|"}));
-    EXPECT_EQ(State().PlyCount, 3);
-    EXPECT_EQ(record.GetVarN(3), "000013Nf3 Nc6");
-
-    // Cut at a Black half-move: the line kept carries its own variation.
-    StepTo(1);
-    Play("c5");
-    EXPECT_EQ(Rows(), (Texts{"1.|e4|c5"}));
-    EXPECT_EQ(record.GetVarN(2), EncodeLine({{"e5", ""}, {"Bc4", "000013Nf3 Nc6"}}));
-    EXPECT_EQ(record.GetVarN(3), "");
-}
-
-TEST_F(GameRecordTest, PlayingTheOriginalMoveAgainRestoresTheGame) {
+// The same move follows the record; another cuts it and keeps the dropped line, which playing its
+// first move again brings back whole, with what it held itself.
+TEST_F(GameRecordTest, SameMoveFollowsOtherMoveCutsAndTheDroppedLineComesBack) {
     const Texts game{"e4", "e5", "Nf3", "Nc6", "Bb5", "a6"};
     PlayAll(game);
     const Position end = State().CurrentPosition;
     StepTo(2);
-    PlayAll({"Bc4", "Bc5"});
-    StepTo(2);
     Play("Nf3");
     EXPECT_EQ(RecordTexts(), game);
     EXPECT_EQ(State().PlyCount, 3);
+    EXPECT_EQ(record.GetVarN(3), "");
+    EXPECT_EQ(events.shown.back(), "Nf3");
+
+    StepTo(2);
+    PlayAll({"Bc4", "Bc5"});
+    EXPECT_EQ(Rows(), (Texts{"1.|e4|e5", "2.|Bc4|Bc5"}));
+    EXPECT_EQ(record.GetVarN(3), "000020Nf3 Nc6 Bb5 a6");
+    StepTo(2);
+    Play("Nf3");
+    EXPECT_EQ(RecordTexts(), game);
     EXPECT_EQ(State().MaxPly, 6);
     EXPECT_EQ(record.GetVarN(3), "000013Bc4 Bc5");
     StepTo(6);
     EXPECT_TRUE(SamePosition(State().CurrentPosition, end));
 
-    // And back to the other line.
-    StepTo(2);
-    Play("Bc4");
-    EXPECT_EQ(RecordTexts(), (Texts{"e4", "e5", "Bc4", "Bc5"}));
-    EXPECT_EQ(record.GetVarN(3), "000020Nf3 Nc6 Bb5 a6");
+    // Cut at a Black half-move: the line kept carries its own variation back with it.
+    StepTo(1);
+    Play("c5");
+    EXPECT_EQ(Rows(), (Texts{"1.|e4|c5"}));
+    EXPECT_EQ(record.GetVarN(3), "");
+    StepTo(1);
+    Play("e5");
+    EXPECT_EQ(RecordTexts(), game);
+    EXPECT_EQ(record.GetVarN(3), "000013Bc4 Bc5");
 }
 
 // Every line the record ever held can be played again from the start and
@@ -261,32 +248,15 @@ TEST_F(GameRecordTest, NothingIsLostWhileSteppingAndBranching) {
     }
 }
 
-TEST_F(GameRecordTest, VariationEntriesAddReplaceAndGrowWithTheGame) {
-    record.AddVariation("lost", true, 0); // PlyCount 0: no entry
-    EXPECT_EQ(record.GetVarN(0), "");
-    PlayAll({"e4", "e5"});
-    record.AddVariation("ab", false, 0);
-    record.AddVariation("ab", false, 0);
-    EXPECT_EQ(record.GetVarN(2), "abab");
-    record.AddVariation("c", true, 0);
-    EXPECT_EQ(record.GetVarN(2), "c");
-    record.AddVariation("next", true, 5);
-    State().PlyCount = 4;
-    EXPECT_EQ(record.GetVariation(), "next");
-
-    // The table grows with the game.
-    record.NewRecord();
-    State().CurrentPosition = FromFen(StandardStartFen);
+// Past the hundred rows a table starts with, moves and cuts still find their place.
+TEST_F(GameRecordTest, TablesGrowWithTheGame) {
     const Texts shuffle{"Nf3", "Nf6", "Ng1", "Ng8"};
-    for (int i = 0; i < 200; ++i) Play(shuffle[std::size_t(i % 4)]);
-    record.AddVariation("x", true, 201);
-    EXPECT_EQ(record.GetVarN(201), "");
-    Play("Nf3");
-    EXPECT_EQ(record.Moves().LastRow(), 101);
-    record.AddVariation("x", true, 212);
-    record.AddVariation("y", true, 213);
-    EXPECT_EQ(record.GetVarN(212), "x");
-    EXPECT_EQ(record.GetVarN(213), "");
+    for (int i = 0; i < 212; ++i) Play(shuffle[std::size_t(i % 4)]);
+    EXPECT_EQ(record.Moves().LastRow(), 106);
+    StepTo(208);
+    Play("e4");
+    EXPECT_EQ(record.GetVarN(209), "000021Nf3 Nf6 Ng1 Ng8");
+    EXPECT_EQ(State().MaxPly, 209);
 }
 
 TEST_F(GameRecordTest, AFullRecordTakesNoFurtherMove) {
