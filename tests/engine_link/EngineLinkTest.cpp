@@ -34,44 +34,14 @@ protected:
         FenToPosition(StandardStartFen, game.CurrentPosition);
     }
 
+    // The menu states, the single force and the resent position are checked through the whole
+    // program in the control tests; these are the cases it does not reach.
     HeadlessPlatform platform;
     RecordCalls calls{&varnix_GetMove, &varnix_KingAttacked, &varnix_MakeMove};
     GameState game;
     EngineSettings settings;
     EngineLink link{platform, calls, game, settings};
 };
-
-TEST_F(EngineLinkTest, ThinkingStateDrivesTheTwoMenuItems) {
-    link.ThinkingStarted();
-    EXPECT_TRUE(link.Flags().EngineThinking);
-    EXPECT_TRUE(platform.MenuEnabled(MenuStopThinking));
-    EXPECT_FALSE(platform.MenuEnabled(MenuMoveNow));
-
-    link.InterruptEngine();
-    EXPECT_FALSE(platform.MenuEnabled(MenuStopThinking));
-    EXPECT_TRUE(link.Flags().EngineThinking);
-
-    link.ThinkingEnded();
-    EXPECT_FALSE(link.Flags().EngineThinking);
-    EXPECT_FALSE(link.Flags().ForceSent);
-    EXPECT_FALSE(platform.MenuEnabled(MenuStopThinking));
-    EXPECT_TRUE(platform.MenuEnabled(MenuMoveNow));
-}
-
-TEST_F(EngineLinkTest, ForceGoesOutOncePerSearchAndNeverWhileIdle) {
-    link.InterruptEngine();
-    EXPECT_TRUE(link.Queue().Empty());
-
-    link.ThinkingStarted();
-    link.InterruptEngine();
-    link.InterruptEngine();
-    EXPECT_EQ(Lines(link.Queue()), LineList{"force"});
-
-    link.ThinkingEnded();
-    link.ThinkingStarted();
-    link.InterruptEngine();
-    EXPECT_EQ(Lines(link.Queue()), (LineList{"force", "force"}));
-}
 
 TEST_F(EngineLinkTest, LosingSyncDuringASearchDiscardsItsMove) {
     link.SendNewGame();
@@ -87,29 +57,6 @@ TEST_F(EngineLinkTest, LosingSyncDuringASearchDiscardsItsMove) {
     link.SendNewGame();
     EXPECT_EQ(Lines(link.Queue()), (LineList{"new", "force", "new"}));
     EXPECT_TRUE(link.Flags().DiscardEngineMove);
-}
-
-TEST_F(EngineLinkTest, PositionCarriesFenSideAndHalfMovesPlayed) {
-    // After 1.e4 e5 2.Nf3: three half-moves, Black to move.
-    FenToPosition("rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 0 1", game.CurrentPosition);
-    game.PlyCount = 3;
-    link.SendPosition(game.CurrentPosition);
-    EXPECT_EQ(Lines(link.Queue()), (LineList{"setboard rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 0 1",
-                                           "black", "movenumber 3"}));
-}
-
-TEST_F(EngineLinkTest, StartThinkingResendsThePositionOnlyWhenItMust) {
-    link.StartThinking();
-    EXPECT_EQ(Lines(link.Queue()), (LineList{"whitetime 10000", "blacktime 10000", "go"}));
-    EXPECT_TRUE(link.Flags().EngineThinking);
-    EXPECT_FALSE(platform.MenuEnabled(MenuMoveNow));
-
-    link.ThinkingEnded();
-    link.DropEngineSync();
-    link.StartThinking();
-    EXPECT_EQ(Lines(link.Queue()), (LineList{"whitetime 10000", "blacktime 10000", "go", "setboard " + StandardStartFen,
-                                           "white", "movenumber 0", "whitetime 10000", "blacktime 10000", "go"}));
-    EXPECT_FALSE(link.Flags().ResendPosition);
 }
 
 TEST_F(EngineLinkTest, StartThinkingWithoutALegalMoveSendsNothing) {

@@ -25,17 +25,6 @@ protected:
         fake_Reset();
         FenToPosition(StandardStartFen, game.CurrentPosition);
         link.SetTextCalls({&varnix_ReceiveTxt, &varnix_GetTxt});
-        current = this;
-    }
-    ~EnginePumpTest() override { current = nullptr; }
-
-    // The library's callbacks carry no context: they reach the test through this.
-    static inline EnginePumpTest* current = nullptr;
-    static void Pump() { current->link.EnginePump(); }
-    static void Output(std::int32_t n) {
-        std::string buffer(std::size_t(n) + 1, ' ');
-        current->link.ReadEngineText(buffer);
-        current->texts.push_back(buffer.substr(0, std::size_t(n)));
     }
 
     HeadlessPlatform platform;
@@ -43,7 +32,6 @@ protected:
     GameState game;
     EngineSettings settings;
     EngineLink link{platform, calls, game, settings};
-    std::vector<std::string> texts;
 };
 
 TEST_F(EnginePumpTest, OneLinePerCallInOrderWithoutLineFeed) {
@@ -82,22 +70,6 @@ TEST_F(EnginePumpTest, WithoutALibraryLinesStayQueued) {
     buffer.clear();
     link.ReadEngineText(buffer);
     EXPECT_TRUE(buffer.empty());
-}
-
-TEST_F(EnginePumpTest, EngineLoopExchangesCommandsAndTexts) {
-    fake_ReplyTo("go", "\a", "move (1): e4 \n");
-    fake_ReplyTo("force", "analyze complete", nullptr);
-    fake_SetRoundLimit(20);
-    link.SetCurrentSkill();
-    link.StartThinking();
-    link.InterruptEngine();
-    varnix_EngineStart(&Pump, &Output);
-
-    EXPECT_EQ(Received(),
-              (LineList{"skill 100", "ponder on", "whitetime 10000", "blacktime 10000", "go", "force"}));
-    EXPECT_EQ(texts, (LineList{"\a", "move (1): e4 \n", "analyze complete"}));
-    EXPECT_EQ(fake_PendingReplies(), 0);
-    EXPECT_EQ(fake_PumpCalls(), 20);
 }
 
 TEST_F(EnginePumpTest, AModalWindowInsideThePumpHoldsTheNextLine) {

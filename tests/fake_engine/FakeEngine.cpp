@@ -1,9 +1,7 @@
 #include "tests/fake_engine/FakeEngine.h"
 
 #include <deque>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -11,12 +9,10 @@ namespace {
 struct FakeEngine {
     std::vector<std::string> received;
     std::deque<std::string> output;
-    std::multimap<std::string, std::pair<std::string, std::string>> replies;
     std::string announced;
     bool inOutput = false;
     bool quit = false;
     int roundLimit = 1000;
-    int pumpCalls = 0;
     int legalMoves = 20;
 };
 
@@ -40,20 +36,13 @@ const char* fake_Received(int i) {
 
 void fake_QueueOutput(const char* text) { Fake().output.emplace_back(text); }
 
-void fake_ReplyTo(const char* line, const char* firstText, const char* secondText) {
-    Fake().replies.emplace(line, std::make_pair(firstText, secondText ? secondText : ""));
-}
-
-int fake_PendingReplies(void) { return int(Fake().replies.size()); }
 void fake_SetRoundLimit(int rounds) { Fake().roundLimit = rounds; }
-int fake_PumpCalls(void) { return Fake().pumpCalls; }
 void fake_SetLegalMoveCount(int count) { Fake().legalMoves = count; }
 
 void varnix_EngineStart(VarnixPumpCallback pump, VarnixOutputCallback output) {
     FakeEngine& fake = Fake();
     fake.quit = false;
     for (int round = 0; round < fake.roundLimit && !fake.quit; ++round) {
-        ++fake.pumpCalls;
         pump();
         if (fake.output.empty()) continue;
         fake.announced = fake.output.front();
@@ -75,11 +64,6 @@ void varnix_ReceiveTxt(const char* line) {
     FakeEngine& fake = Fake();
     fake.received.emplace_back(line);
     if (fake.received.back() == "quit") fake.quit = true;
-    const auto reply = fake.replies.find(fake.received.back());
-    if (reply == fake.replies.end()) return;
-    fake.output.push_back(reply->second.first);
-    if (!reply->second.second.empty()) fake.output.push_back(reply->second.second);
-    fake.replies.erase(reply);
 }
 
 void varnix_add_time(int32_t) {}

@@ -18,11 +18,7 @@ VARNIX_API int fake_ReceivedCount(void);
 VARNIX_API const char* fake_Received(int i);
 /* Texts the loop announces, in order. */
 VARNIX_API void fake_QueueOutput(const char* text);
-/* When exactly this line arrives, its texts are queued for announcing. */
-VARNIX_API void fake_ReplyTo(const char* line, const char* firstText, const char* secondText);
-VARNIX_API int fake_PendingReplies(void);
 VARNIX_API void fake_SetRoundLimit(int rounds);
-VARNIX_API int fake_PumpCalls(void);
 /* varnix_GetMove lists this many (dummy) moves for any position. */
 VARNIX_API void fake_SetLegalMoveCount(int count);
 
