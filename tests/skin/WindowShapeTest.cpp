@@ -13,17 +13,13 @@ TEST(ShapeSpans, CutsTheCornersOfTheExampleWindow) {
     ASSERT_EQ(spans.size(), 106u); // rows 1 to 106; row 0 is cut whole
     for (std::size_t i = 0; i < spans.size(); ++i) EXPECT_EQ(spans[i].y, int(i) + 1);
 
-    const struct {
-        int row, x0, x1;
-    } rows[] = {
-        {1, 7, 127}, {2, 5, 129}, {6, 1, 132},    {8, 0, 133},    {98, 0, 133},
-        {99, 1, 132}, {103, 3, 130}, {105, 6, 127}, {106, 8, 125},
-    };
-    for (const auto& r : rows) {
-        const RowSpan& span = spans[std::size_t(r.row - 1)];
-        EXPECT_EQ(span.x0, r.x0) << "row " << r.row;
-        EXPECT_EQ(span.x1, r.x1) << "row " << r.row;
-    }
+    // The corners are cut, the middle rows span the whole width.
+    EXPECT_EQ(spans[0].x0, 7);
+    EXPECT_EQ(spans[0].x1, 127);
+    EXPECT_EQ(spans[50].x0, 0);
+    EXPECT_EQ(spans[50].x1, 133);
+    EXPECT_EQ(spans.back().x0, 8);
+    EXPECT_EQ(spans.back().x1, 125);
 }
 
 TEST(ShapeSpans, RoundsEveryCoordinateOnItsOwn) {
