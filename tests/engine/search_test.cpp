@@ -108,26 +108,6 @@ TEST(Search, SeesMateFromTheLosingSide) {
     EXPECT_EQ(r.last.mateInMoves, -1);
 }
 
-TEST(Search, WinsMaterial) {
-    struct Case {
-        const char* name;
-        const char* fen;
-        const char* move;
-    };
-    const Case cases[] = {
-        {"KnightForksKingAndQueen", "2q1k3/8/8/1N6/8/8/8/4K3 w - - 0 1", "b5d6"},
-        {"PinsQueenToKing", "4k3/8/4q3/8/8/8/3K4/R7 w - - 0 1", "a1e1"},
-        {"KnightPromotionForks", "8/2P1k3/1q6/8/8/8/7R/K7 w - - 0 1", "c7c8n"},
-    };
-    Searcher searcher(16);
-    for (const Case& c : cases) {
-        searcher.NewGame();
-        const Board b = *Board::FromFen(c.fen);
-        const Result r = Think(searcher, b, Nodes(50000));
-        EXPECT_EQ(MoveToUci(r.best), c.move) << c.name;
-    }
-}
-
 // Checkmate on the hundredth half-move wins; the fifty-move rule does not take it away.
 TEST(Search, MateBeatsFiftyMoveRule) {
     Searcher searcher(16);

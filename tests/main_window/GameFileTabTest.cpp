@@ -7,21 +7,7 @@
 namespace varnix {
 namespace {
 
-RecordSnapshot Record(int plyCount, bool userPlaysWhite) {
-    RecordSnapshot record;
-    record.Rows = {{"e4", "e5"}, {"Nf3", "Nc6"}, {"Bb5", "a6"}};
-    record.PlyCount = plyCount;
-    record.UserPlaysWhite = userPlaysWhite;
-    return record;
-}
-
-TEST(TabGameTextTest, WritesTheFileToTheByte) {
-    EXPECT_EQ(TabGameText(Record(1, true)), "\tWhite(You)\tBlack\r\n1.\te4\t\r\n");
-    EXPECT_EQ(TabGameText(Record(4, false)), "\tWhite\tBlack(You)\r\n1.\te4\te5\r\n2.\tNf3\tNc6\r\n");
-    // Stepped back to after White's third move: Black's recorded a6 lies beyond the position shown.
-    EXPECT_EQ(TabGameText(Record(5, true)), "\tWhite(You)\tBlack\r\n1.\te4\te5\r\n2.\tNf3\tNc6\r\n3.\tBb5\t\r\n");
-}
-
+// What the writer puts out is pinned to the byte through the game files' save tests.
 struct ReadCase {
     const char* name;
     std::string text;
