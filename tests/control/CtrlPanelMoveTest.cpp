@@ -172,18 +172,6 @@ TEST(EngineMove, IsCheckedAgainstTheMoveNumberThenRecordedMadeAndShown) {
     }
 }
 
-TEST(EngineMove, IsIgnoredWithoutTheBelTextAndDiscardedAfterAnInterruption) {
-    RulesBoard t;
-    t.Drag(E, 7, E, 5);
-    t.board->Output().Interpret("move (1): e5 \n");
-    EXPECT_EQ(t.board->Record().State().MaxPly, 1);
-    t.Menu("Back up one move"); // interrupts the search the move belongs to
-    EXPECT_EQ(QueuedLines(t.board->Link()).back(), "force");
-    t.EngineSays("move (1): e5 \n");
-    EXPECT_EQ(t.board->Record().State().MaxPly, 1);
-    EXPECT_FALSE(t.board->Link().Flags().DiscardEngineMove);
-}
-
 TEST(EngineMove, MoveNowOnTheUsersTurnIsAnsweredByTheEngine) {
     RulesBoard t;
     t.Send(NamedEvent(InputEvent::Kind::Click, "poke4"));
