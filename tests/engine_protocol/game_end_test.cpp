@@ -1,4 +1,4 @@
-// Mate, stalemate and the draws the engine claims.
+// The draws the engine claims; mate and stalemate are checked through the protocol.
 #include <gtest/gtest.h>
 
 #include "engine/game_end.h"
@@ -7,21 +7,6 @@
 
 namespace varnix::engine {
 namespace {
-
-TEST(GameEnd, ResultWithoutMoves) {
-    struct Case {
-        const char* fen;
-        NoMoveResult result;
-    };
-    const Case cases[] = {
-        {"R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1", NoMoveResult::WhiteMates},
-        {"6k1/8/8/8/8/8/5PPP/r5K1 w - - 0 1", NoMoveResult::BlackMates},
-        {"7k/8/5KQ1/8/8/8/8/8 b - - 0 1", NoMoveResult::Stalemate},
-        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", NoMoveResult::None},
-        {"6k1/8/8/8/8/8/8/r5K1 w - - 0 1", NoMoveResult::None},  // check, but the king escapes
-    };
-    for (const Case& c : cases) EXPECT_EQ(ResultWithoutMoves(*Board::FromFen(c.fen)), c.result) << c.fen;
-}
 
 // Plays SAN moves on a line from the FEN and asks what draw may be claimed.
 DrawClaim ClaimAfter(const char* fen, std::initializer_list<const char*> moves) {
