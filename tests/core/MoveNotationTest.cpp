@@ -1,10 +1,23 @@
-#include "core/MoveNotation.h"
+#include "NotationTestSupport.h"
+#include "core/Fen.h"
+#include "core/GameEnd.h"
 #include "core/GameState.h"
+#include "core/MoveNotation.h"
+#include "core/MoveTextReader.h"
 #include "core/NotationText.h"
 
-#include "NotationTestSupport.h"
-
 #include <gtest/gtest.h>
+
+#include <ostream>
+
+// The records are the boundary header's global types, so their printer lives beside them.
+std::ostream& operator<<(std::ostream& out, const VarnixMove& m) {
+    return out << "{from " << int(m.FromFile) << ',' << int(m.FromRow) << " to " << int(m.ToFile) << ','
+               << int(m.ToRow) << " castle " << int(m.Castle) << " promote " << int(m.Promote) << " ep "
+               << int(m.EpFile) << ',' << int(m.EpKind) << '}';
+}
+
+#include <ostream>
 
 namespace varnix {
 namespace {
@@ -95,6 +108,79 @@ TEST(LongTextToShort, CastlingResultsAndTextsThatAreNoMovePassThrough) {
         {"mate gets no mark", "r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 0 1", "h5xf7", "Qxf7"},
     };
     ExpectShortForms(std::begin(cases), std::end(cases));
+}
+
+TEST(GameEnd, ResultTextsAndTheirCodes) {
+    struct Case {
+        const char* text;
+        bool result;
+        std::uint8_t code;
+    };
+    const Case cases[] = {
+        {"1-0", true, 250}, {"1/2", true, 251}, {"\xCB\x9D-\xCB\x9D", true, 251}, {"-", true, 252},
+        {"*", true, 253},   {"1-0 ", false, 0}, {"1/2-1", false, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsResultText(c.text), c.result) << c.text;
+        Move expected{};
+        expected.Promote = c.code;
+        EXPECT_TRUE(SameMoveBytes(ResultToMove(c.text), expected)) << c.text;
+    }
+}
+
+TEST(GameEnd, TextToMoveReadsStarAsAMoveText) {
+    Position start{};
+    FenToPosition(StandardStartFen, start);
+    EXPECT_EQ(TextToMove(start, "0-1").Promote, 251);
+    EXPECT_EQ(TextToMove(start, "*").Promote, 0);
+    const Move push = TextToMove(start, "e2-e4");
+    EXPECT_EQ(push.FromFile, 5);
+    EXPECT_EQ(push.ToRow, 5);
+}
+
+TEST(GameEnd, MoveEqualsComparesCastlingByItsKind) {
+    const Move castleShortA{5, 8, 7, 8, 1, 0, 0, 0};
+    const Move castleShortB{5, 8, 0, 0, 1, 0, 0, 0};
+    const Move castleLong{5, 8, 3, 8, 2, 0, 0, 0};
+    const Move kingStep{5, 8, 7, 8, 0, 0, 0, 0};
+    const Move promoteQueen{1, 2, 1, 1, 0, 5, 0, 0};
+    const Move promoteKnight{1, 2, 1, 1, 0, 2, 0, 0};
+    const Move enPassant{5, 4, 4, 3, 0, 0, 4, 4};
+    const Move plainCapture{5, 4, 4, 3, 0, 0, 0, 0};
+    EXPECT_TRUE(MoveEquals(castleShortA, castleShortB));
+    EXPECT_FALSE(MoveEquals(castleShortA, castleLong));
+    EXPECT_FALSE(MoveEquals(kingStep, castleShortA));
+    EXPECT_FALSE(MoveEquals(promoteQueen, promoteKnight));
+    EXPECT_FALSE(MoveEquals(enPassant, plainCapture));
+    EXPECT_FALSE(MoveEquals(kingStep, ResultToMove("1-0")));
+}
+
+const char* const WhiteToMove = "4k3/4P3/8/3pP3/8/8/8/4K3 w - - 0 1";
+const char* const BlackToMove = "4k3/8/8/8/3pP3/8/4p3/4K3 b - - 0 1";
+
+struct ReadCase {
+    const char* name;
+    const char* fen;
+    const char* text;
+    Move expected; // FromFile, FromRow, ToFile, ToRow, Castle, Promote, EpFile, EpKind
+};
+
+TEST(LongTextToMove, ReadsByCharacterPosition) {
+    const ReadCase cases[] = {
+        {"white en passant onto empty d6", WhiteToMove, "e5xd6", {5, 4, 4, 3, 0, 0, 4, 4}},
+        {"black en passant onto empty e3", BlackToMove, "d4xe3", {4, 5, 5, 6, 0, 0, 5, 5}},
+        {"capture onto an empty square off the en-passant ranks", WhiteToMove, "e5xf4", {5, 4, 6, 5, 0, 0, 6, 0}},
+        {"black promotion", BlackToMove, "e7-e8=N", {5, 2, 5, 1, 0, 8, 0, 0}},
+        {"promotion letter that names no piece", WhiteToMove, "e7-e8=Z", {5, 2, 5, 1, 0, 0, 0, 0}},
+        {"white king side", WhiteToMove, "o-o", {5, 8, 0, 0, 1, 0, 0, 0}},
+        {"zeros, queen side", WhiteToMove, "0-0-0", {5, 8, 0, 0, 2, 0, 0, 0}},
+        {"upper case is no castling", WhiteToMove, "O-O", {0, 9, 0, 9, 0, 0, 0, 0}},
+        {"capture off the board stops before en passant", WhiteToMove, "e5xd9=Q", {5, 4, 4, 9, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const Move m = LongTextToMove(FromFen(c.fen), c.text);
+        EXPECT_TRUE(SameMoveBytes(m, c.expected)) << c.name << ": " << m << " expected " << c.expected;
+    }
 }
 
 } // namespace
