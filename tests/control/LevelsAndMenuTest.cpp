@@ -10,26 +10,17 @@
 namespace varnix {
 namespace {
 
-TEST(Levels, EachIndexSetsSkillAndTimeAndChecksOnlyItsItem) {
-    const struct {
-        std::int16_t index;
-        std::int16_t skill;
-        double tenths;
-        const char* checked;
-    } cases[] = {
-        {0, 10, 5, "Level 1 - 0.5 sec"}, {5, 100, 5, "Level 6 - 0.5 sec"}, {9, 100, 100, "Level 10 - 10 sec"},
-    };
-    for (const auto& c : cases) {
+// Each level takes its row's skill and time and leaves only its own item checked.
+TEST(Levels, EachIndexSetsItsRowAndChecksOnlyItsItem) {
+    for (std::int16_t index = 0; index < std::int16_t(LevelTable.size()); ++index) {
         HeadlessPlatform platform;
         EngineSettings settings;
         SetLevel(platform, settings, 7);
-        SetLevel(platform, settings, c.index);
-        EXPECT_EQ(settings.SkillValue, c.skill) << c.index;
-        EXPECT_EQ(settings.MoveTimeTenths, c.tenths) << c.index;
-        int checked = 0;
-        for (const Level& level : LevelTable) checked += platform.MenuChecked(level.Caption) ? 1 : 0;
-        EXPECT_EQ(checked, 1) << c.index;
-        EXPECT_TRUE(platform.MenuChecked(c.checked)) << c.index;
+        SetLevel(platform, settings, index);
+        EXPECT_EQ(settings.SkillValue, LevelTable[std::size_t(index)].SkillValue) << index;
+        EXPECT_EQ(settings.MoveTimeTenths, LevelTable[std::size_t(index)].MoveTimeTenths) << index;
+        for (std::int16_t other = 0; other < std::int16_t(LevelTable.size()); ++other)
+            EXPECT_EQ(platform.MenuChecked(LevelTable[std::size_t(other)].Caption), other == index) << index;
     }
 }
 

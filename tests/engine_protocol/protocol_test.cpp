@@ -59,15 +59,6 @@ TEST(ProtocolMoveLine, IsABellTextThenTheMoveWithItsNumber) {
     }
 }
 
-TEST(ProtocolMoveLine, AnnouncesALegalMoveInSan) {
-    const std::vector<std::string> lines = MoveLines(RunScript(Fast({{"d4", "): "}})));
-    ASSERT_EQ(lines.size(), 1u);
-    Board board = *Board::FromFen("rnbqkbnr/pppppppp/8/8/3P4/8/PPP1PPPP/RNBQKBNR b KQkq - 0 1");
-    const std::optional<Move> move = ReadMove(board, SanOf(lines[0]));
-    ASSERT_TRUE(move.has_value()) << lines[0];
-    EXPECT_EQ(MoveToSan(board, *move), SanOf(lines[0]));
-}
-
 TEST(ProtocolGameEnd, MateAndStalemateOnEitherSidesMove) {
     struct Case {
         const char* name;
