@@ -16,17 +16,6 @@
 namespace varnix {
 namespace {
 
-std::vector<std::string> Lines(const CommandQueue& queue) {
-    std::vector<std::string> lines;
-    const std::string text = queue.Text();
-    std::size_t start = 0;
-    for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 using LineList = std::vector<std::string>;
 
 class EngineLinkTest : public testing::Test {
@@ -47,17 +36,17 @@ protected:
 
 TEST_F(EngineLinkTest, LosingSyncDuringASearchDiscardsItsMove) {
     link.SendNewGame();
-    EXPECT_EQ(Lines(link.Queue()), LineList{"new"});
+    EXPECT_EQ(link.Queue().Text(), "new\n");
     EXPECT_FALSE(link.Flags().DiscardEngineMove);
     link.DropEngineSync();
-    EXPECT_EQ(Lines(link.Queue()), LineList{"new"});
+    EXPECT_EQ(link.Queue().Text(), "new\n");
     EXPECT_TRUE(link.Flags().ResendPosition);
     EXPECT_FALSE(link.Flags().DiscardEngineMove);
 
     link.ThinkingStarted();
     link.DropEngineSync();
     link.SendNewGame();
-    EXPECT_EQ(Lines(link.Queue()), (LineList{"new", "force", "new"}));
+    EXPECT_EQ(link.Queue().Text(), "new\nforce\nnew\n");
     EXPECT_TRUE(link.Flags().DiscardEngineMove);
 }
 
@@ -90,7 +79,7 @@ TEST_F(EngineLinkTest, ClockSkillAndPonderLines) {
     settings.SkillValue = 30;
     link.SetCurrentSkill();
     link.SetCurrentPonderState();
-    EXPECT_EQ(Lines(link.Queue()), (LineList{"whitetime 5000", "blacktime 5000", "skill 30", "ponder on"}));
+    EXPECT_EQ(link.Queue().Text(), "whitetime 5000\nblacktime 5000\nskill 30\nponder on\n");
 
     // A pending ponder change waits for the end of the search.
     settings.PonderChangePending = true;
@@ -98,8 +87,7 @@ TEST_F(EngineLinkTest, ClockSkillAndPonderLines) {
     link.ThinkingStarted();
     link.ThinkingEnded();
     link.ThinkingEnded();
-    EXPECT_EQ(Lines(link.Queue()),
-              (LineList{"whitetime 5000", "blacktime 5000", "skill 30", "ponder on", "ponder off"}));
+    EXPECT_EQ(link.Queue().Text(), "whitetime 5000\nblacktime 5000\nskill 30\nponder on\nponder off\n");
     EXPECT_FALSE(settings.PonderChangePending);
 }
 
@@ -157,21 +145,11 @@ std::vector<std::string> Received() {
     return lines;
 }
 
-using LineList = std::vector<std::string>;
 
-class EnginePumpTest : public testing::Test {
+// The same link with the fake engine's text calls bound, as the pump meets them.
+class EnginePumpTest : public EngineLinkTest {
 protected:
-    EnginePumpTest() {
-        fake_Reset();
-        FenToPosition(StandardStartFen, game.CurrentPosition);
-        link.SetTextCalls({&varnix_ReceiveTxt, &varnix_GetTxt});
-    }
-
-    HeadlessPlatform platform;
-    RecordCalls calls{&varnix_GetMove, &varnix_KingAttacked, &varnix_MakeMove};
-    GameState game;
-    EngineSettings settings;
-    EngineLink link{platform, calls, game, settings};
+    EnginePumpTest() { link.SetTextCalls({&varnix_ReceiveTxt, &varnix_GetTxt}); }
 };
 
 TEST_F(EnginePumpTest, OneLinePerCallInOrderWithoutLineFeed) {

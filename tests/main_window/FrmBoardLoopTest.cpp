@@ -19,30 +19,27 @@ using Lines = std::vector<std::string>;
 
 // The fake engine's test controls, from the very library file the program loads.
 class FakeEngine {
+    template <typename F, typename... Args>
+    auto Call(const char* name, Args... args) const {
+        return reinterpret_cast<F*>(dlsym(handle_, name))(args...);
+    }
+
 public:
-    FakeEngine() {
-        handle_ = dlopen(VARNIX_FAKE_ENGINE_DIR "/libVarnixChess.so", RTLD_NOW | RTLD_LOCAL);
+    FakeEngine() : handle_(dlopen(VARNIX_FAKE_ENGINE_DIR "/libVarnixChess.so", RTLD_NOW | RTLD_LOCAL)) {
         if (!handle_) return;
-        reinterpret_cast<void (*)()>(dlsym(handle_, "fake_Reset"))();
-        SetRoundLimit(20000);
+        Call<void()>("fake_Reset");
+        Call<void(int)>("fake_SetRoundLimit", 20000);
     }
     ~FakeEngine() {
         if (handle_) dlclose(handle_);
     }
     bool Loaded() const { return handle_ != nullptr; }
     Lines Received() const {
-        const auto count = reinterpret_cast<int (*)()>(dlsym(handle_, "fake_ReceivedCount"));
-        const auto line = reinterpret_cast<const char* (*)(int)>(dlsym(handle_, "fake_Received"));
         Lines lines;
-        for (int i = 0; i < count(); ++i) lines.emplace_back(line(i));
+        for (int i = 0; i < Call<int()>("fake_ReceivedCount"); ++i) lines.emplace_back(Call<const char*(int)>("fake_Received", i));
         return lines;
     }
-    void QueueOutput(const char* text) const {
-        reinterpret_cast<void (*)(const char*)>(dlsym(handle_, "fake_QueueOutput"))(text);
-    }
-    void SetRoundLimit(int rounds) const {
-        reinterpret_cast<void (*)(int)>(dlsym(handle_, "fake_SetRoundLimit"))(rounds);
-    }
+    void QueueOutput(const char* text) const { Call<void(const char*)>("fake_QueueOutput", text); }
 
 private:
     void* handle_ = nullptr;
