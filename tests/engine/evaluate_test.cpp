@@ -45,6 +45,8 @@ TEST(Evaluate, SymmetricUnderColourFlip) {
         "2rq1rk1/pp1bppbp/3p1np1/4n3/3NP3/1BN1BP2/PPPQ2PP/2KR3R b - - 0 13",
         "8/5pk1/6p1/7p/7P/6P1/5PK1/2r5 w - - 0 40",
         "8/1P6/8/8/8/8/6k1/4K3 b - - 0 1",
+        // Kings that walked with rooks shut in, free and guarded passers, pawn steps that would hit a piece.
+        "rn3k1r/pp2bppp/2p5/1P1n4/4P3/2N1B3/P4PPP/R3K1NR w - - 0 12",
     };
     Evaluator e;
     for (const char* fen : fens) {

@@ -180,6 +180,9 @@ TEST(ProtocolDrawClaim, ComesRightAfterTheEnginesOwnMoveLine) {
     };
     const std::vector<Case> cases = {
         {"fifty moves", {{"setboard 7k/8/8/8/8/8/1R6/K7 w - - 99 80", ""}, {"go", "): "}}, "fifty-move"},
+        {"fifty moves while pondering",
+         {{"ponder on", ""}, {"setboard 7k/8/8/8/8/8/1R6/K7 w - - 99 80", ""}, {"go", "): "}},
+         "fifty-move"},
         {"insufficient material after the user's capture",
          {{"setboard 7k/8/8/8/8/3N4/1r6/K7 w - - 0 1", ""}, {"Nxb2", "): "}}, "insufficient material"},
     };
