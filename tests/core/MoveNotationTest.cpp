@@ -183,9 +183,6 @@ TEST(LongTextToMove, ReadsByCharacterPosition) {
     }
 }
 
-using testing::EngineCalls;
-using testing::FromFen;
-using testing::MoveOf;
 using testing::ScriptedCalls;
 
 const char* const PawnsAroundD5 = "4k3/8/8/3p4/2P1P3/8/8/4K3 w - - 0 1";
