@@ -114,7 +114,7 @@ Score Evaluation::Pieces() {
                 ++maps_.kingAttackers[Us];
             }
             if (t <= Bishop) {
-                if (ownPawns & SquareBB(sq + PawnPush(Us))) s += Counted(p_.minorBehindPawn, 1, Us);
+                if (ownPawns & Shift<Us == White ? 8 : -8>(SquareBB(sq))) s += Counted(p_.minorBehindPawn, 1, Us);
                 if (ownKing != NoSquare) s += Counted(p_.kingProtector, Distance(sq, ownKing), Us);
             }
             if (t == Bishop) {
