@@ -8,10 +8,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=$1
 shift
 
+# fluid: FLTK's CMake package checks that its tool exists even when asked to skip it.
 packages=(
   cmake g++ make pkg-config
   libgtest-dev
-  libfltk1.3-dev libpng-dev libfreetype-dev libfontconfig-dev
+  libfltk1.3-dev fluid libpng-dev libfreetype-dev libfontconfig-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xdotool xauth
 )
