@@ -65,7 +65,12 @@ GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, 
         const auto start = UciEngine::Clock::now();
         const auto deadline = start + std::chrono::milliseconds(clocked ? clocks[side] : limit.moveTimeMs) + kGrace;
         const std::optional<std::string> answer = mover.WaitFor("bestmove ", deadline);
-        if (!answer) return {WinFor(~side), mover.Name() + " gave no move in time", plies, moves};
+        if (!answer) {
+            // Its late answer must not be taken as the first move of the next game.
+            mover.Send("stop");
+            mover.WaitFor("bestmove ", UciEngine::Clock::now() + kGrace);
+            return {WinFor(~side), mover.Name() + " gave no move in time", plies, moves};
+        }
         if (clocked) {
             clocks[side] -= std::chrono::duration_cast<std::chrono::milliseconds>(UciEngine::Clock::now() - start).count();
             // A few milliseconds over are the pipe's, not the engine's.
