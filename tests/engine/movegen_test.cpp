@@ -9,9 +9,11 @@
 #include "engine/api/varnix_engine.h"
 #include "engine/bitboard.h"
 #include "engine/board.h"
+#include "engine/move_picker.h"
 #include "engine/movegen.h"
 #include "engine/perft.h"
 #include "engine/record_bridge.h"
+#include "engine/see.h"
 #include "engine/uci_move.h"
 
 using namespace varnix::engine;
@@ -51,6 +53,55 @@ TEST(MoveGen, NoisyAndQuietPartitionLegalMoves) {
         for (const Move m : quiet) {
             EXPECT_TRUE(all.Contains(m)) << fen;
             EXPECT_FALSE(b.IsCapture(m) || m.KindOf() == Move::Promotion) << fen << " " << MoveToUci(m);
+        }
+    }
+}
+
+// The staged picker gives every legal move once, whatever hash move and killers it is handed (legal or not,
+// quiet or not): the hash move first, then winning captures, a legal quiet killer before the other quiet
+// moves, and losing captures last.
+TEST(MovePicker, GivesEachLegalMoveOnceInStageOrder) {
+    std::mt19937 random(7);
+    const History history;
+    for (const char* fen : kBusyFens) {
+        const Board b = *Board::FromFen(fen);
+        MoveList legal;
+        GenerateLegal(b, legal);
+        std::vector<Move> offered(legal.begin(), legal.end());
+        offered.push_back(Move(A1, H8));  // illegal in every one of these positions
+        offered.push_back(Move::none());
+        auto any = [&] { return offered[random() % offered.size()]; };
+        for (int round = 0; round < 30; ++round) {
+            const Move tt = any(), killer = any();
+            MovePicker picker(b, history, {b.SideToMove(), {nullptr, nullptr}}, tt, killer, any(), any());
+            std::vector<Move> given;
+            for (Move m = picker.Next(); m; m = picker.Next()) given.push_back(m);
+
+            ASSERT_EQ(int(given.size()), legal.Size()) << fen;
+            for (const Move m : legal) EXPECT_EQ(std::count(given.begin(), given.end(), m), 1) << fen << " " << MoveToUci(m);
+            if (legal.Contains(tt)) {
+                EXPECT_EQ(given.front(), tt) << fen;
+            }
+            if (b.InCheck()) continue;
+
+            auto isQuiet = [&](Move m) { return !b.IsCapture(m) && m.KindOf() != Move::Promotion; };
+            int lastWinning = -1, firstQuiet = int(given.size()), lastQuiet = -1, firstLosing = int(given.size());
+            for (int i = given[0] == tt ? 1 : 0; i < int(given.size()); ++i) {
+                const Move m = given[size_t(i)];
+                if (isQuiet(m)) {
+                    firstQuiet = std::min(firstQuiet, i);
+                    lastQuiet = i;
+                } else if (SeeAtLeast(b, m, 0)) {
+                    lastWinning = i;
+                } else {
+                    firstLosing = std::min(firstLosing, i);
+                }
+            }
+            EXPECT_LT(lastWinning, firstQuiet) << fen;
+            EXPECT_LT(lastQuiet, firstLosing) << fen;
+            if (killer != tt && legal.Contains(killer) && isQuiet(killer)) {
+                EXPECT_EQ(given[size_t(firstQuiet)], killer) << fen;
+            }
         }
     }
 }
