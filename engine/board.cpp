@@ -177,6 +177,9 @@ bool Board::GivesCheck(Move m) const {
     const Bitboard king = SquareBB(ksq);
     const Bitboard direct = type == Pawn ? PawnAttacks(us, checkerSq) : PieceAttacks(type, checkerSq, occ);
     if (direct & king) return true;
+    // Otherwise only a piece leaving a line through the king can uncover a check (or the en-passant pawn or the
+    // castling rook, which go the long way).
+    if ((m.KindOf() == Move::Normal || m.KindOf() == Move::Promotion) && !Line(ksq, from)) return false;
     const Bitboard sliders = (BishopAttacks(ksq, occ) & Pieces(us, Bishop, Queen)) |
                              (RookAttacks(ksq, occ) & Pieces(us, Rook, Queen));
     return (sliders & ~movedAway) != 0;
