@@ -33,8 +33,14 @@ struct EvalTrace {
 };
 
 // Weight `w` of `params` counted `count` times for colour `c`; recorded when a trace is kept.
+// Kept out of line, so that the untraced evaluation (the search's) inlines the bare product.
+[[gnu::noinline, gnu::cold]] inline void RecordUse(EvalTrace& trace, const EvalParams& params, const Score& w, int count,
+                                                  Color c) {
+    trace.uses.push_back({int16_t(params.IndexOf(w)), int16_t(c == White ? count : -count)});
+}
+
 inline Score Counted(EvalTrace* trace, const EvalParams& params, const Score& w, int count, Color c) {
-    if (trace) trace->uses.push_back({int16_t(params.IndexOf(w)), int16_t(c == White ? count : -count)});
+    if (trace) [[unlikely]] RecordUse(*trace, params, w, count, c);
     return w * count;
 }
 
