@@ -45,16 +45,13 @@ MovePicker::MovePicker(const Board& board, const History& history, const History
 MovePicker::MovePicker(const Board& board, const History& history, Move ttMove)
     : board_(board), history_(history), quiet_{board.SideToMove(), {nullptr, nullptr}}, ttMove_(ttMove),
       refutations_{}, stage_(Stage::AllAtOnce) {
-    MoveList generated;
-    if (board_.InCheck())
-        GenerateLegal(board_, generated);
-    else
-        GenerateNoisy(board_, generated);
-    Append(generated);
+    Append(board_.InCheck() ? GenerateLegal : GenerateNoisy);
 }
 
 // Adds generated moves after those already held, leaving out the hash move once it has been given.
-void MovePicker::Append(const MoveList& generated) {
+void MovePicker::Append(void (*generate)(const Board&, MoveList&)) {
+    MoveList generated;
+    generate(board_, generated);
     for (const Move m : generated) {
         if (ttGiven_ && m == ttMove_) continue;
         scores_[moves_.Size()] = ScoreOf(m);
@@ -92,20 +89,14 @@ Move MovePicker::Next() {
                     return ttMove_;
                 }
                 break;
-            case Stage::GenerateEvasions: {
-                MoveList generated;
-                GenerateLegal(board_, generated);
-                Append(generated);
+            case Stage::GenerateEvasions:
+                Append(GenerateLegal);
                 stage_ = Stage::AllAtOnce;
                 break;
-            }
-            case Stage::GenerateNoisy: {
-                MoveList generated;
-                GenerateNoisy(board_, generated);
-                Append(generated);
+            case Stage::GenerateNoisy:
+                Append(GenerateNoisy);
                 stage_ = Stage::GoodNoisy;
                 break;
-            }
             case Stage::GoodNoisy:
                 if (const Move m = PickBest(moves_.Size(), kGoodCapture)) return m;
                 badBegin_ = next_;

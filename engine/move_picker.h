@@ -28,7 +28,7 @@ private:
         GenerateEvasions, AllAtOnce, Done
     };
 
-    void Append(const MoveList& generated);
+    void Append(void (*generate)(const Board&, MoveList&));
     int ScoreOf(Move m) const;
     int NoisyScore(Move m) const;
     bool IsNoisy(Move m) const { return board_.IsCapture(m) || m.KindOf() == Move::Promotion; }
