@@ -236,7 +236,6 @@ TEST(Reentry, PressesStepsAndLoadsDuringAMoveDoNothing) {
 }
 
 // Stepping through the record and what the engine is told afterwards.
-using Lines = std::vector<std::string>;
 
 // 1. e4 e5 2. Nf3 Nc6, the engine's moves given as its texts.
 void PlayOpening(RulesBoard& t) {
@@ -247,7 +246,7 @@ void PlayOpening(RulesBoard& t) {
     ASSERT_EQ(t.board->Record().State().MaxPly, 4);
 }
 
-TEST(Stepping, BackForwardStartAndEndReplayTheRecord) {
+TEST(Stepping, BackForwardStartAndEndReplayTheRecordAndABackStepClearsTheEnd) {
     RulesBoard t;
     PlayOpening(t);
     const GameState& game = t.board->Record().State();
@@ -263,7 +262,11 @@ TEST(Stepping, BackForwardStartAndEndReplayTheRecord) {
         EXPECT_EQ(game.CurrentPosition.BlackToMove != 0, step.ply % 2 == 1) << step.menu;
         EXPECT_TRUE(t.platform.MenuChecked(step.menu));
     }
+    // A step back also clears the end of the game.
+    t.board->Output().Interpret("1-0 {White mates}");
+    ASSERT_TRUE(t.board->Panel().result());
     t.Menu("Back up one move");
+    EXPECT_FALSE(t.board->Panel().result());
     EXPECT_EQ(PieceAt(t.Shown(), 3, 3), 0) << "Nc6 taken back";
     EXPECT_EQ(PieceAt(t.Shown(), 6, 6), WhiteKnight);
     EXPECT_EQ(t.board->Selection().mfx, 0);
@@ -289,15 +292,6 @@ TEST(Stepping, TheNextMoveIsPrecededByTheShownPosition) {
     // The record is cut at the new move.
     EXPECT_EQ(t.Recorded(3), "d4");
     EXPECT_EQ(t.board->Record().State().MaxPly, 3);
-}
-
-TEST(Stepping, ClearsTheEndOfTheGame) {
-    RulesBoard t;
-    PlayOpening(t);
-    t.board->Output().Interpret("1-0 {White mates}");
-    ASSERT_TRUE(t.board->Panel().result());
-    t.Menu("Back up one move");
-    EXPECT_FALSE(t.board->Panel().result());
 }
 
 TEST(Stepping, ASecondStepOrALoadDuringAStepDoesNothing) {
