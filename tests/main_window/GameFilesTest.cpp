@@ -427,14 +427,11 @@ TEST(FileDialogTest, ModeZeroOpensOneSavesOthersShowNothing) {
 
 TEST(FileDialogTest, TrimsSpacesAndStopsAtNul) {
     HeadlessPlatform platform;
-    platform.QueueFileAnswer("  /tmp/my game.txt  ");
-    platform.QueueFileAnswer(std::string("/tmp/b.txt\0junk", 15));
-    platform.QueueFileAnswer("   ");
-    platform.QueueFileAnswer("");
-    EXPECT_EQ(ShowFileDialog(platform, SaveFileDialog, "s"), "/tmp/my game.txt");
-    EXPECT_EQ(ShowFileDialog(platform, SaveFileDialog, "s"), "/tmp/b.txt");
-    EXPECT_EQ(ShowFileDialog(platform, SaveFileDialog, "s"), "");
-    EXPECT_EQ(ShowFileDialog(platform, SaveFileDialog, "s"), "");
+    for (const auto& [answer, name] : {std::pair<std::string, std::string>{"  /tmp/my game.txt  ", "/tmp/my game.txt"},
+                                       {std::string("/tmp/b.txt\0junk", 15), "/tmp/b.txt"}, {"   ", ""}, {"", ""}}) {
+        platform.QueueFileAnswer(answer);
+        EXPECT_EQ(ShowFileDialog(platform, SaveFileDialog, "s"), name) << answer;
+    }
 }
 
 } // namespace
