@@ -98,21 +98,19 @@ INSTANTIATE_TEST_SUITE_P(BoardRender, LastMoveFrame,
                          ::testing::Values(FrameCase{"E4", false, 183, 183}, FrameCase{"E4Flipped", true, 142, 142}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(BoardRender, SelectionFrameIsBlackOverThePiece) {
-    const Surface reference = Redrawn();
-    selection.mfx = 5; // e2, with its pawn
-    selection.mfy = 7;
-    ExpectFrame(Redrawn(), reference, 183, 265, Black);
-}
-
-TEST_F(BoardRender, DraggedPieceIsLeftOutAndItsSquareKeepsTheFrame) {
-    SetPiece(game.CurrentPosition, 5, 7, Empty);
-    const Surface withoutPawn = Redrawn();
-    SetPiece(game.CurrentPosition, 5, 7, WhitePawn);
-    selection.mfx = 5;
-    selection.mfy = 7;
-    selection.pieceMov = WhitePawn;
-    ExpectFrame(Redrawn(), withoutPawn, 183, 265, Black);
+// Selected e2 is framed in black over its pawn; while the pawn is dragged it is left out and the frame stays.
+TEST_F(BoardRender, SelectionFrameIsBlackOverThePieceOrWhereTheDraggedOneWas) {
+    for (const std::uint8_t dragged : {std::uint8_t(0), std::uint8_t(WhitePawn)}) {
+        SCOPED_TRACE(dragged ? "dragged" : "selected");
+        selection = {};
+        SetPiece(game.CurrentPosition, 5, 7, dragged ? Empty : WhitePawn);
+        const Surface reference = Redrawn();
+        SetPiece(game.CurrentPosition, 5, 7, WhitePawn);
+        selection.mfx = 5;
+        selection.mfy = 7;
+        selection.pieceMov = dragged;
+        ExpectFrame(Redrawn(), reference, 183, 265, Black);
+    }
 }
 
 struct CheckCase {
