@@ -2,19 +2,16 @@
 #include "core/GameState.h"
 #include "core/Position.h"
 
+#include "NotationTestSupport.h"
+
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 namespace varnix {
 namespace {
 
-Position Read(const std::string& fen) {
-    Position p{};
-    FenToPosition(fen, p);
-    return p;
-}
+const auto Read = testing::FromFen;
 
 TEST(Fen, ReadsAndWritesBackWithTheEnPassantSquareFromTheSideToMove) {
     const Position start = Read(StandardStartFen);

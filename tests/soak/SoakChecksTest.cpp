@@ -4,19 +4,15 @@
 #include "bench/soak/SoakChecks.h"
 #include "core/Fen.h"
 #include "core/GameState.h"
+#include "tests/core/NotationTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace varnix::soak {
 namespace {
 
-RecordCalls EngineCalls() { return RecordCalls(&varnix_GetMove, &varnix_KingAttacked, &varnix_MakeMove); }
-
-Position FromFen(const std::string& fen) {
-    Position position{};
-    FenToPosition(fen, position);
-    return position;
-}
+using varnix::testing::EngineCalls;
+using varnix::testing::FromFen;
 
 struct NoEvents : GameRecordEvents {
     void ShowMove(std::string&) override {}
