@@ -9,7 +9,7 @@ constexpr Score S(int mg, int eg) { return {mg, eg}; }
 // (bench/search) to the results of self-play games, and kept after fixed-node self-play showed them stronger.
 constexpr EvalParams MakeDefaults() {
     EvalParams p{};
-    p.pieceValue = {S(0, 0), S(56, 118), S(333, 411), S(335, 453), S(416, 765), S(844, 1531), S(0, 0)};
+    p.pieceValue = {S(0, 0), S(46, 134), S(337, 396), S(329, 440), S(403, 740), S(864, 1538), S(0, 0)};
     p.square[Pawn] = {
         S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0),
         S(10, 32), S(14, 32), S(16, 32), S(20, 32), S(20, 32), S(16, 32), S(14, 32), S(10, 32),
@@ -64,40 +64,42 @@ constexpr EvalParams MakeDefaults() {
         S(-12, -28), S(-4, 0), S(-22, 18), S(-36, 18), S(-36, 18), S(-22, 18), S(-4, 0), S(-12, -28),
         S(4, -28), S(12, 0), S(-6, 0), S(-20, 0), S(-20, 0), S(-6, 0), S(12, 0), S(4, -28),
         S(18, -28), S(26, -28), S(8, -28), S(-6, -28), S(-6, -28), S(8, -28), S(26, -28), S(18, -28)};
-    p.knightMobility = {S(0, -24), S(-2, -27), S(-4, -25), S(-2, -11), S(0, 10), S(6, 26), S(11, 13), S(17, 14), S(18, 15)};
-    p.bishopMobility = {S(-30, -29), S(5, -10), S(10, -11), S(13, 17), S(10, 19), S(14, 4), S(14, 28), S(8, 29), S(4, 22), S(17, 12), S(19, 40), S(29, 15), S(31, 26), S(29, 21)};
-    p.rookMobility = {S(-26, -56), S(-13, -24), S(-11, -25), S(-5, -13), S(-3, 5), S(-5, 17), S(-16, 21), S(-6, 26), S(13, 19), S(-3, 33), S(18, 32), S(19, 40), S(8, 47), S(24, 45), S(26, 26)};
-    p.queenMobility = {S(-19, -25), S(-35, -24), S(-18, -22), S(-22, -26), S(-4, -20), S(-8, -10), S(3, -13), S(3, -12), S(18, -7), S(11, 6), S(9, 0), S(11, -1), S(9, 12), S(10, 6), S(18, 16), S(4, 9), S(0, 3), S(8, 10), S(-3, 5), S(5, 6), S(6, 6), S(2, -3), S(6, 8), S(2, -4), S(6, 9), S(4, 4), S(8, 15), S(7, 13)};
-    p.doubled = S(10, -25);
-    p.isolated = S(-4, -21);
-    p.backward = S(-8, -17);
-    p.passed = {S(0, 0), S(27, -1), S(8, 34), S(23, 29), S(93, 13), S(222, 32), S(294, 84), S(0, 0)};
-    p.connected = {S(0, 0), S(2, 11), S(11, 3), S(3, 4), S(7, 23), S(-38, 85), S(58, 87), S(0, 0)};
-    p.passedEnemyKingDistance = S(-5, 17);
-    p.passedOwnKingDistance = S(-5, -4);
-    p.passedBlocked = S(-5, -12);
-    p.passedSafeStop = S(2, 8);
-    p.passedFreePath = S(-2, 12);
-    p.bishopPair = S(33, 75);
-    p.rookOpenFile = S(67, -16);
-    p.rookHalfOpenFile = S(16, 19);
-    p.minorBehindPawn = S(10, 13);
-    p.bishopPawns = S(-3, -5);
-    p.kingProtector = S(1, -2);
-    p.rookTrapped = S(-62, -17);
-    p.pawnThreat = S(59, 31);
-    p.minorThreat = S(68, -1);
-    p.hanging = S(28, 23);
-    p.pushThreat = S(16, 7);
-    p.tempo = S(21, 5);
-    p.shelter = {S(1, -3), S(-10, -6), S(-14, -9), S(-37, 14)};
-    p.storm = {S(100, 5), S(-48, 21), S(-11, 16), S(-3, 11)};
+    p.knightMobility = {S(-6, -26), S(-1, -32), S(2, -31), S(3, -9), S(10, 10), S(8, 23), S(12, 17), S(8, 18), S(11, 5)};
+    p.bishopMobility = {S(-26, -22), S(-22, -14), S(-5, -11), S(16, 7), S(14, 15), S(23, 18), S(14, 38), S(19, 29), S(14, 24), S(24, 15), S(15, 24), S(25, 8), S(28, 22), S(27, 18)};
+    p.rookMobility = {S(-39, -59), S(-16, -24), S(-5, -25), S(-7, -17), S(-6, -2), S(-11, 14), S(-8, 25), S(-3, 15), S(8, 22), S(7, 34), S(16, 29), S(12, 42), S(11, 49), S(25, 44), S(25, 21)};
+    p.queenMobility = {S(-12, -25), S(-29, -24), S(-12, -22), S(-16, -26), S(-10, -19), S(-11, -8), S(6, -12), S(8, -11), S(2, -11), S(2, 5), S(17, 1), S(13, 0), S(17, 11), S(5, 8), S(16, 17), S(9, 13), S(7, 7), S(6, 10), S(-2, 6), S(5, 6), S(6, 5), S(2, -4), S(6, 8), S(2, -6), S(6, 8), S(4, 3), S(8, 15), S(7, 13)};
+    p.doubled = S(11, -11);
+    p.isolated = S(-11, -13);
+    p.backward = S(-10, -5);
+    p.passed = {S(0, 0), S(31, 9), S(-7, 20), S(33, 35), S(96, 29), S(217, 33), S(299, 76), S(0, 0)};
+    p.connected = {S(0, 0), S(9, 2), S(24, 6), S(9, 10), S(10, 9), S(-36, 83), S(58, 88), S(0, 0)};
+    p.passedEnemyKingDistance = S(-8, 18);
+    p.passedOwnKingDistance = S(-4, -7);
+    p.passedBlocked = S(6, -7);
+    p.passedSafeStop = S(12, -2);
+    p.passedFreePath = S(-7, 18);
+    p.bishopPair = S(42, 72);
+    p.rookOpenFile = S(67, -11);
+    p.rookHalfOpenFile = S(37, 3);
+    p.minorBehindPawn = S(6, -2);
+    p.bishopPawns = S(0, -3);
+    p.kingProtector = S(1, -1);
+    p.rookTrapped = S(-63, -19);
+    p.pawnThreat = S(66, 35);
+    p.minorThreat = S(71, 1);
+    p.hanging = S(31, 26);
+    p.pushThreat = S(27, 3);
+    p.pinned = S(-31, -30);
+    p.tempo = S(23, 5);
+    p.shelter = {S(3, -7), S(-11, 0), S(-10, -17), S(-43, 20)};
+    p.storm = {S(85, 5), S(-38, 26), S(-19, 13), S(9, 9)};
+    p.kingPawnDistance = S(12, -27);
+    p.pawnlessFlank = S(-2, -36);
     p.kingAttackUnits = {0, 0, 6, 6, 3, 9, 0};
     p.safeCheck = {0, 0, 0, 0, 0, 0, 0};
     p.kingZoneWeak = 0;
     p.kingDangerDivisor = 27;
     p.kingDangerCap = 600;
-
     return p;
 }
 

@@ -42,12 +42,15 @@ struct EvalParams {
     Score minorThreat;  // a knight or bishop attacks a rook or queen
     Score hanging;      // an enemy piece attacked and not defended
     Score pushThreat;   // a pawn can step to a safe square from which it attacks a piece
+    Score pinned;       // per own knight, bishop, rook or queen pinned to its king
     Score tempo;
 
     // King safety: shelter and storm per file around the king, by the rank distance of the nearest pawn
     // (1, 2, 3 or more, none); attack units; danger = units^2 / divisor, at most the cap.
     std::array<Score, 4> shelter;
     std::array<Score, 4> storm;
+    Score kingPawnDistance;  // per step from the king to its nearest own pawn
+    Score pawnlessFlank;     // no pawns on the king's wing
     std::array<int, kPieceTypeCount> kingAttackUnits;
     std::array<int, kPieceTypeCount> safeCheck;  // units per square from which a piece type can check safely
     int kingZoneWeak;                             // units per square next to the king that only the king guards

@@ -135,6 +135,16 @@ Score Evaluation::Pieces() {
         }
     }
     if (PopCount(b_.Pieces(Us, Bishop)) >= 2) s += Counted(p_.bishopPair, 1, Us);
+    if (ownKing != NoSquare) {
+        const Bitboard snipers = (RookAttacks(ownKing, 0) & b_.Pieces(Them, Rook, Queen)) |
+                                 (BishopAttacks(ownKing, 0) & b_.Pieces(Them, Bishop, Queen));
+        int pinned = 0;
+        for (Bitboard sn = snipers; sn;) {
+            const Bitboard between = Between(ownKing, PopLsb(sn)) & occ;
+            if (PopCount(between) == 1 && (between & b_.Pieces(Us) & ~ownPawns)) ++pinned;
+        }
+        s += Counted(p_.pinned, pinned, Us);
+    }
     return s;
 }
 
@@ -200,6 +210,16 @@ Score Evaluation::KingShelter() const {
         s += Counted(p_.shelter[nearest(b_.Pieces(Us, Pawn))], 1, Us);
         s += Counted(p_.storm[nearest(b_.Pieces(Them, Pawn))], 1, Us);
     }
+    if (const Bitboard ownPawns = b_.Pieces(Us, Pawn)) {
+        int nearestPawn = 7;
+        for (Bitboard pawns = ownPawns; pawns;) nearestPawn = std::min(nearestPawn, Distance(k, PopLsb(pawns)));
+        s += Counted(p_.kingPawnDistance, nearestPawn, Us);
+    }
+    // The king's wing: four files on the side it stands, the middle four when it stands on d or e.
+    const int file = FileOf(k);
+    const int firstFile = file <= 2 ? 0 : file >= 5 ? 4 : 2;
+    constexpr Bitboard kFourFiles = FileBB(0) | FileBB(1) | FileBB(2) | FileBB(3);
+    if (!((kFourFiles << firstFile) & b_.Pieces(Pawn))) s += Counted(p_.pawnlessFlank, 1, Us);
     return s;
 }
 

@@ -83,9 +83,12 @@ std::string ParamsAsCode(const engine::EvalParams& p) {
     c << "    p.minorThreat = " << Text(p.minorThreat) << ";\n";
     c << "    p.hanging = " << Text(p.hanging) << ";\n";
     c << "    p.pushThreat = " << Text(p.pushThreat) << ";\n";
+    c << "    p.pinned = " << Text(p.pinned) << ";\n";
     c << "    p.tempo = " << Text(p.tempo) << ";\n";
     c << "    p.shelter = " << List(p.shelter) << ";\n";
     c << "    p.storm = " << List(p.storm) << ";\n";
+    c << "    p.kingPawnDistance = " << Text(p.kingPawnDistance) << ";\n";
+    c << "    p.pawnlessFlank = " << Text(p.pawnlessFlank) << ";\n";
     c << "    p.kingAttackUnits = " << List(p.kingAttackUnits) << ";\n";
     c << "    p.safeCheck = " << List(p.safeCheck) << ";\n";
     c << "    p.kingZoneWeak = " << p.kingZoneWeak << ";\n";

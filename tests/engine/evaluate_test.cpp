@@ -189,7 +189,7 @@ TEST(EvalTrace, ReproducesTheEvaluation) {
 TEST(EvalTrace, CountsEveryWeightItUses) {
     const EvalParams defaults = DefaultEvalParams();
     // The Score weights come first in the record; the king-danger integers after them are not traced.
-    const int scoreWeights = defaults.IndexOf(defaults.storm.back()) + 2;
+    const int scoreWeights = defaults.IndexOf(defaults.pawnlessFlank) + 2;
     for (const char* fen : kPositions) {
         const Board board = *Board::FromFen(fen);
         EvalTrace base;
@@ -206,5 +206,31 @@ TEST(EvalTrace, CountsEveryWeightItUses) {
             EXPECT_EQ(i % 2 == 0 ? delta.mg : delta.eg, expected) << fen << " weight " << i;
             EXPECT_EQ(i % 2 == 0 ? delta.eg : delta.mg, 0) << fen << " weight " << i;
         }
+    }
+}
+
+// Pins count only pieces other than pawns with nothing else on the line; the king's distance to its nearest pawn
+// and a wing without pawns count for the king's own side (White minus Black).
+TEST(EvalTrace, CountsPinsAndTheKingsPawnTerms) {
+    const EvalParams& p = DefaultEvalParams();
+    const struct {
+        const char* fen;
+        const Score* weight;
+        int count;
+    } cases[] = {
+        {"4k3/8/8/8/1b6/8/3N4/4K3 w - - 0 1", &p.pinned, 1},
+        {"4k3/8/8/8/1b6/8/3P4/4K3 w - - 0 1", &p.pinned, 0},
+        {"4k3/8/8/8/1b6/2N5/3N4/4K3 w - - 0 1", &p.pinned, 0},
+        {"4r1k1/8/8/8/8/8/4Q3/4K3 w - - 0 1", &p.pinned, 1},
+        {"4k3/4n3/8/8/8/8/8/4R1K1 b - - 0 1", &p.pinned, -1},
+        {"4k3/p7/8/8/8/8/7P/K7 w - - 0 1", &p.kingPawnDistance, 7 - 4},
+        {"4k3/p7/8/8/8/8/7P/K7 w - - 0 1", &p.pawnlessFlank, -1},
+    };
+    for (const auto& c : cases) {
+        EvalTrace trace;
+        EvaluateTraced(*Board::FromFen(c.fen), p, trace);
+        const std::map<int, int> counts = CountsByIndex(trace);
+        const auto it = counts.find(p.IndexOf(*c.weight));
+        EXPECT_EQ(it == counts.end() ? 0 : it->second, c.count) << c.fen;
     }
 }
