@@ -328,8 +328,6 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
             r -= givesCheck;
             r -= (m == history_.Killer(ply, 0) || m == history_.Killer(ply, 1) || m == counter);
             r -= historyScore / 8000;
-            // A capture is reduced less when it has often paid off here, more when it has not.
-            if (!quiet && captured != NoPieceType) r -= history_.Capture(At(ply).moved, m.To(), captured) / 6000;
             const int reduced = std::clamp(newDepth - r, 1, newDepth);
             score = -Search<false>(-alpha - 1, -alpha, reduced, ply + 1, true);
             if (score > alpha && reduced < newDepth) score = -Search<false>(-alpha - 1, -alpha, newDepth, ply + 1, !cutNode);
