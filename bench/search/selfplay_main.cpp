@@ -16,13 +16,14 @@
 using namespace varnix;
 
 int main(int argc, char** argv) {
-    int games = 64, skill[2] = {100, 100}, randomPlies = 0;
+    int games = 64, first = 0, skill[2] = {100, 100}, randomPlies = 0;
     uint64_t nodes = 5000;
     std::string paramFiles[2], recordPath;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
         const char* value = argv[i + 1];
         if (key == "--games") games = std::atoi(value);
+        else if (key == "--first") first = std::atoi(value);
         else if (key == "--nodes") nodes = std::strtoull(value, nullptr, 10);
         else if (key == "--a") paramFiles[0] = value;
         else if (key == "--b") paramFiles[1] = value;
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
         else if (key == "--random-plies") randomPlies = std::atoi(value);
         else {
             std::fprintf(stderr, "usage: varnix-selfplay [--games N] [--nodes K] [--a PARAMS] [--b PARAMS] "
-                                 "[--skill-a S] [--skill-b S] [--record FILE] [--random-plies N]\n");
+                                 "[--skill-a S] [--skill-b S] [--record FILE] [--random-plies N] [--first G]\n");
             return 2;
         }
     }
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
     double scoreA = 0;
     int wins = 0, draws = 0, losses = 0;
     const auto& lines = bench::OpeningLines();
-    for (int g = 0; g < games; ++g) {
+    // Games are numbered from `first`, so that several runs side by side record different games.
+    for (int g = first; g < first + games; ++g) {
         const bool aWhite = g % 2 == 0;
         const bench::GameResult r = bench::PlayGame(players[aWhite ? 0 : 1], players[aWhite ? 1 : 0],
                                                     lines[size_t(g / 2) % lines.size()], randomPlies,
