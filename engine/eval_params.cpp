@@ -9,7 +9,7 @@ constexpr Score S(int mg, int eg) { return {mg, eg}; }
 // (bench/search) to the results of self-play games, and kept after fixed-node self-play showed them stronger.
 constexpr EvalParams MakeDefaults() {
     EvalParams p{};
-    p.pieceValue = {S(0, 0), S(46, 134), S(337, 396), S(329, 440), S(403, 740), S(864, 1538), S(0, 0)};
+    p.pieceValue = {S(0, 0), S(65, 120), S(330, 401), S(339, 432), S(432, 738), S(878, 1534), S(0, 0)};
     p.square[Pawn] = {
         S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(0, 0),
         S(10, 32), S(14, 32), S(16, 32), S(20, 32), S(20, 32), S(16, 32), S(14, 32), S(10, 32),
@@ -64,37 +64,40 @@ constexpr EvalParams MakeDefaults() {
         S(-12, -28), S(-4, 0), S(-22, 18), S(-36, 18), S(-36, 18), S(-22, 18), S(-4, 0), S(-12, -28),
         S(4, -28), S(12, 0), S(-6, 0), S(-20, 0), S(-20, 0), S(-6, 0), S(12, 0), S(4, -28),
         S(18, -28), S(26, -28), S(8, -28), S(-6, -28), S(-6, -28), S(8, -28), S(26, -28), S(18, -28)};
-    p.knightMobility = {S(-6, -26), S(-1, -32), S(2, -31), S(3, -9), S(10, 10), S(8, 23), S(12, 17), S(8, 18), S(11, 5)};
-    p.bishopMobility = {S(-26, -22), S(-22, -14), S(-5, -11), S(16, 7), S(14, 15), S(23, 18), S(14, 38), S(19, 29), S(14, 24), S(24, 15), S(15, 24), S(25, 8), S(28, 22), S(27, 18)};
-    p.rookMobility = {S(-39, -59), S(-16, -24), S(-5, -25), S(-7, -17), S(-6, -2), S(-11, 14), S(-8, 25), S(-3, 15), S(8, 22), S(7, 34), S(16, 29), S(12, 42), S(11, 49), S(25, 44), S(25, 21)};
-    p.queenMobility = {S(-12, -25), S(-29, -24), S(-12, -22), S(-16, -26), S(-10, -19), S(-11, -8), S(6, -12), S(8, -11), S(2, -11), S(2, 5), S(17, 1), S(13, 0), S(17, 11), S(5, 8), S(16, 17), S(9, 13), S(7, 7), S(6, 10), S(-2, 6), S(5, 6), S(6, 5), S(2, -4), S(6, 8), S(2, -6), S(6, 8), S(4, 3), S(8, 15), S(7, 13)};
-    p.doubled = S(11, -11);
-    p.isolated = S(-11, -13);
-    p.backward = S(-10, -5);
-    p.passed = {S(0, 0), S(31, 9), S(-7, 20), S(33, 35), S(96, 29), S(217, 33), S(299, 76), S(0, 0)};
-    p.connected = {S(0, 0), S(9, 2), S(24, 6), S(9, 10), S(10, 9), S(-36, 83), S(58, 88), S(0, 0)};
-    p.passedEnemyKingDistance = S(-8, 18);
-    p.passedOwnKingDistance = S(-4, -7);
-    p.passedBlocked = S(6, -7);
-    p.passedSafeStop = S(12, -2);
-    p.passedFreePath = S(-7, 18);
-    p.bishopPair = S(42, 72);
-    p.rookOpenFile = S(67, -11);
-    p.rookHalfOpenFile = S(37, 3);
-    p.minorBehindPawn = S(6, -2);
-    p.bishopPawns = S(0, -3);
-    p.kingProtector = S(1, -1);
-    p.rookTrapped = S(-63, -19);
-    p.pawnThreat = S(66, 35);
-    p.minorThreat = S(71, 1);
-    p.hanging = S(31, 26);
-    p.pushThreat = S(27, 3);
-    p.pinned = S(-31, -30);
-    p.tempo = S(23, 5);
-    p.shelter = {S(3, -7), S(-11, 0), S(-10, -17), S(-43, 20)};
-    p.storm = {S(85, 5), S(-38, 26), S(-19, 13), S(9, 9)};
-    p.kingPawnDistance = S(12, -27);
-    p.pawnlessFlank = S(-2, -36);
+    p.knightMobility = {S(-16, -32), S(-9, -37), S(5, -16), S(6, -18), S(10, 6), S(6, 44), S(19, 25), S(11, 7), S(7, 0)};
+    p.bishopMobility = {S(-43, -23), S(-9, -10), S(-2, -6), S(5, 2), S(21, 8), S(15, 28), S(17, 25), S(28, 24), S(24, 23), S(27, 28), S(16, 22), S(25, 8), S(28, 20), S(24, 13)};
+    p.rookMobility = {S(-23, -57), S(-4, -27), S(-2, -22), S(-1, -10), S(-2, 2), S(-9, 12), S(-10, 18), S(-2, 27), S(-6, 20), S(8, 32), S(10, 32), S(10, 38), S(8, 41), S(30, 41), S(31, 18)};
+    p.queenMobility = {S(-12, -25), S(-14, -24), S(-11, -22), S(-7, -27), S(-11, -19), S(-3, -5), S(-3, -15), S(-1, -11), S(5, -13), S(-4, 2), S(3, 0), S(11, 1), S(15, 5), S(12, 13), S(24, 23), S(10, 13), S(8, 9), S(5, 11), S(2, 7), S(7, 7), S(7, 5), S(1, -7), S(5, 7), S(2, -8), S(6, 7), S(4, 1), S(8, 15), S(7, 12)};
+    p.doubled = S(-9, -16);
+    p.isolated = S(-4, -18);
+    p.backward = S(14, -3);
+    p.passed = {S(0, 0), S(24, 15), S(-7, 21), S(36, 33), S(90, 20), S(212, 40), S(306, 76), S(0, 0)};
+    p.connected = {S(0, 0), S(13, 0), S(13, 6), S(8, -4), S(-3, 16), S(-28, 90), S(60, 91), S(0, 0)};
+    p.passedEnemyKingDistance = S(-10, 16);
+    p.passedOwnKingDistance = S(-4, -4);
+    p.passedBlocked = S(-11, -9);
+    p.passedSafeStop = S(11, 5);
+    p.passedFreePath = S(-6, 17);
+    p.bishopPair = S(50, 54);
+    p.rookOpenFile = S(76, -24);
+    p.rookHalfOpenFile = S(29, 3);
+    p.minorBehindPawn = S(3, -13);
+    p.bishopPawns = S(-8, 7);
+    p.kingProtector = S(1, -2);
+    p.rookTrapped = S(-66, -19);
+    p.knightOutpost = S(25, 16);
+    p.bishopOutpost = S(20, 18);
+    p.rookOnSeventh = S(-4, 13);
+    p.pawnThreat = S(68, 31);
+    p.minorThreat = S(74, 0);
+    p.hanging = S(23, 24);
+    p.pushThreat = S(21, -2);
+    p.pinned = S(-43, -38);
+    p.tempo = S(22, 6);
+    p.shelter = {S(-3, -2), S(-4, -3), S(-13, -16), S(-42, 16)};
+    p.storm = {S(88, 24), S(-47, 23), S(-15, 5), S(11, 1)};
+    p.kingPawnDistance = S(7, -25);
+    p.pawnlessFlank = S(-1, -39);
     p.kingAttackUnits = {0, 0, 6, 6, 3, 9, 0};
     p.safeCheck = {0, 0, 0, 0, 0, 0, 0};
     p.kingZoneWeak = 0;

@@ -38,6 +38,8 @@ struct EvalParams {
     Score bishopPawns;      // per own pawn on the bishop's square colour
     Score kingProtector;    // per step between a knight or bishop and its own king
     Score rookTrapped;      // a rook with little room, shut in by its own uncastled king
+    Score knightOutpost, bishopOutpost;  // in the enemy half, backed by a pawn, out of every enemy pawn's reach
+    Score rookOnSeventh;  // on the seventh rank with enemy pawns there or the enemy king on the eighth
     Score pawnThreat;   // a pawn attacks a piece
     Score minorThreat;  // a knight or bishop attacks a rook or queen
     Score hanging;      // an enemy piece attacked and not defended

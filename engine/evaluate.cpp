@@ -116,6 +116,10 @@ Score Evaluation::Pieces() {
             if (t <= Bishop) {
                 if (ownPawns & Shift<Us == White ? 8 : -8>(SquareBB(sq))) s += Counted(p_.minorBehindPawn, 1, Us);
                 if (ownKing != NoSquare) s += Counted(p_.kingProtector, Distance(sq, ownKing), Us);
+                const int rank = RelativeRank(Us, RankOf(sq));
+                if (rank >= 3 && rank <= 5 && (pawns_.attacks[Us] & SquareBB(sq)) &&
+                    !(PassedSpan(Us, sq) & ~FileBB(FileOf(sq)) & enemyPawns))
+                    s += Counted(t == Knight ? p_.knightOutpost : p_.bishopOutpost, 1, Us);
             }
             if (t == Bishop) {
                 const Bitboard colour = (kDarkSquares & SquareBB(sq)) ? kDarkSquares : ~kDarkSquares;
@@ -127,6 +131,10 @@ Score Evaluation::Pieces() {
                     s += Counted(p_.rookOpenFile, 1, Us);
                 else if (!(file & ownPawns))
                     s += Counted(p_.rookHalfOpenFile, 1, Us);
+                if (RelativeRank(Us, RankOf(sq)) == 6 &&
+                    ((enemyPawns & RelativeRankBB(Us, 6)) ||
+                     (enemyKing != NoSquare && RelativeRank(Us, RankOf(enemyKing)) == 7)))
+                    s += Counted(p_.rookOnSeventh, 1, Us);
                 // A rook in the corner behind a king that has walked instead of castling cannot get out.
                 if (reach <= 3 && ownKing != NoSquare && RelativeRank(Us, RankOf(ownKing)) == 0 &&
                     (FileOf(ownKing) < 4) == (FileOf(sq) < FileOf(ownKing)) && !(b_.CastlingRights() & kOwnCastling))

@@ -79,6 +79,9 @@ std::string ParamsAsCode(const engine::EvalParams& p) {
     c << "    p.bishopPawns = " << Text(p.bishopPawns) << ";\n";
     c << "    p.kingProtector = " << Text(p.kingProtector) << ";\n";
     c << "    p.rookTrapped = " << Text(p.rookTrapped) << ";\n";
+    c << "    p.knightOutpost = " << Text(p.knightOutpost) << ";\n";
+    c << "    p.bishopOutpost = " << Text(p.bishopOutpost) << ";\n";
+    c << "    p.rookOnSeventh = " << Text(p.rookOnSeventh) << ";\n";
     c << "    p.pawnThreat = " << Text(p.pawnThreat) << ";\n";
     c << "    p.minorThreat = " << Text(p.minorThreat) << ";\n";
     c << "    p.hanging = " << Text(p.hanging) << ";\n";

@@ -210,8 +210,9 @@ TEST(EvalTrace, CountsEveryWeightItUses) {
 }
 
 // Pins count only pieces other than pawns with nothing else on the line; the king's distance to its nearest pawn
-// and a wing without pawns count for the king's own side (White minus Black).
-TEST(EvalTrace, CountsPinsAndTheKingsPawnTerms) {
+// and a wing without pawns count for the king's own side (White minus Black). An outpost needs a pawn behind it
+// and no enemy pawn that could ever chase it away; a rook on the seventh needs something to attack there.
+TEST(EvalTrace, CountsPinsOutpostsAndTheKingsPawnTerms) {
     const EvalParams& p = DefaultEvalParams();
     const struct {
         const char* fen;
@@ -225,6 +226,13 @@ TEST(EvalTrace, CountsPinsAndTheKingsPawnTerms) {
         {"4k3/4n3/8/8/8/8/8/4R1K1 b - - 0 1", &p.pinned, -1},
         {"4k3/p7/8/8/8/8/7P/K7 w - - 0 1", &p.kingPawnDistance, 7 - 4},
         {"4k3/p7/8/8/8/8/7P/K7 w - - 0 1", &p.pawnlessFlank, -1},
+        {"4k3/8/8/4N3/3P4/8/8/4K3 w - - 0 1", &p.knightOutpost, 1},
+        {"4k3/5p2/8/4N3/3P4/8/8/4K3 w - - 0 1", &p.knightOutpost, 0},
+        {"4k3/8/8/4N3/8/8/8/4K3 w - - 0 1", &p.knightOutpost, 0},
+        {"4k3/8/8/4p3/3b4/8/8/4K3 b - - 0 1", &p.bishopOutpost, -1},
+        {"4k3/R7/8/8/8/8/8/4K3 w - - 0 1", &p.rookOnSeventh, 1},
+        {"8/R7/4k3/8/8/8/8/4K3 w - - 0 1", &p.rookOnSeventh, 0},
+        {"4k3/8/8/8/8/8/7r/4K3 b - - 0 1", &p.rookOnSeventh, -1},
     };
     for (const auto& c : cases) {
         EvalTrace trace;
