@@ -1,6 +1,7 @@
 // varnix-match: plays two UCI engines against each other from the built-in
 // openings, each with colours swapped, and prints W/D/L, score and Elo. --first starts at that game of the
-// sequence, so that one long match can run as several processes on different openings.
+// sequence, so that one long match can run as several processes on different openings. With --nodes, every
+// round of the openings after the first varies the budget a little, so that repeats are new games.
 //
 //   varnix-match --engine1 CMD --engine2 CMD [--games N] [--first I] [--movetime MS] [--nodes N]
 //                [--clock MS --increment MS]
@@ -82,7 +83,8 @@ int main(int argc, char** argv) {
         const std::string& fen = openings[size_t(game / 2) % openings.size()];
         UciEngine& white = engines[firstIsWhite ? 0 : 1];
         UciEngine& black = engines[firstIsWhite ? 1 : 0];
-        const GameRecord record = PlayGame(white, black, fen, settings.limit);
+        const int round = game / int(2 * openings.size());
+        const GameRecord record = PlayGame(white, black, fen, settings.limit, round);
         const bool whiteWon = record.outcome == Outcome::WhiteWins;
         if (record.outcome == Outcome::Draw) ++draws;
         else if (whiteWon == firstIsWhite) ++wins;

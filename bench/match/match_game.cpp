@@ -6,6 +6,7 @@
 #include "engine/game_end.h"
 #include "engine/game_line.h"
 #include "engine/uci_move.h"
+#include "node_budget.h"
 
 namespace varnix::match {
 namespace {
@@ -35,9 +36,7 @@ std::optional<GameRecord> Adjudicate(const engine::GameLine& line) {
 
 }  // namespace
 
-GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, const MoveLimit& limit) {
-    const std::string fixedGo = limit.nodes > 0 ? "go nodes " + std::to_string(limit.nodes)
-                                                : "go movetime " + std::to_string(limit.moveTimeMs);
+GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, const MoveLimit& limit, int round) {
     int64_t clocks[2] = {limit.clockMs, limit.clockMs};  // by colour
     std::optional<engine::GameLine> line = engine::GameLine::FromFen(fen);
     if (!line) return {Outcome::Draw, "unreadable start position"};
@@ -61,7 +60,8 @@ GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, 
         const std::string inc = std::to_string(limit.incrementMs);
         mover.Send(clocked ? "go wtime " + std::to_string(clocks[engine::White]) + " btime " +
                                  std::to_string(clocks[engine::Black]) + " winc " + inc + " binc " + inc
-                           : fixedGo);
+                           : limit.nodes > 0 ? "go nodes " + std::to_string(NodesForMove(limit.nodes, round, plies))
+                                             : "go movetime " + std::to_string(limit.moveTimeMs));
         const auto start = UciEngine::Clock::now();
         const auto deadline = start + std::chrono::milliseconds(clocked ? clocks[side] : limit.moveTimeMs) + kGrace;
         const std::optional<std::string> answer = mover.WaitFor("bestmove ", deadline);

@@ -26,8 +26,8 @@ struct MoveLimit {
     int incrementMs = 0;
 };
 
-// Plays from `fen` at `limit` a move. An illegal move, or no answer
-// within the move time and a grace period, loses.
-GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, const MoveLimit& limit);
+// Plays from `fen` at `limit` a move; `round` counts how often the match has come back to this opening. An
+// illegal move, or no answer within the move time and a grace period, loses.
+GameRecord PlayGame(UciEngine& white, UciEngine& black, const std::string& fen, const MoveLimit& limit, int round);
 
 }  // namespace varnix::match
