@@ -80,7 +80,6 @@ bool SearchWorker::ShouldStop() {
 void SearchWorker::MakeMove(Move m, int ply) {
     At(ply).move = m;
     At(ply).moved = board_.PieceOn(m.From());
-    At(ply).quiet = IsQuiet(board_, m);
     board_.MakeMove(m);
     shared_.tt.Prefetch(board_.Hash());
     keys_.push_back(board_.Hash());
@@ -109,8 +108,8 @@ void SearchWorker::UpdatePv(int ply, Move m) {
     pvLength_[ply] = std::max(pvLength_[ply + 1], ply + 1);
 }
 
-History::QuietContext SearchWorker::QuietContextAt(int ply, Color us) {
-    History::QuietContext c{us, {nullptr, nullptr}};
+History::QuietContext SearchWorker::QuietContextAt(int ply) {
+    History::QuietContext c{board_.SideToMove(), {nullptr, nullptr}};
     for (int back = 1; back <= 2 && back <= ply; ++back) {
         const Frame& f = At(ply - back);
         if (f.move) c.previous[back - 1] = history_.Continuation(f.moved, f.move.To());
@@ -214,7 +213,7 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     const bool found = !excluded && shared_.tt.Probe(key, hit);
     const int ttScore = found ? ScoreFromTT(hit.score, ply) : 0;
     const Move ttMove = found ? hit.move : Move::none();
-    const History::QuietContext quietContext = QuietContextAt(ply, board_.SideToMove());
+    const History::QuietContext quietContext = QuietContextAt(ply);
     if (!Pv && found && hit.depth >= depth && board_.HalfmoveClock() < 90 &&
         (hit.bound == Bound::Exact || (hit.bound == Bound::Lower && ttScore >= beta) ||
          (hit.bound == Bound::Upper && ttScore <= alpha))) {
@@ -369,10 +368,6 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
             history_.UpdateCapture(board_.PieceOn(c.From()), c.To(), CapturedType(board_, c), -bonus);
         }
     }
-
-    // Nothing here reached alpha: the quiet move that led here was a good reply and earns history where it was made.
-    if (best <= startAlpha && !excluded && ply > 0 && At(ply - 1).move && At(ply - 1).quiet)
-        history_.UpdateQuiet(QuietContextAt(ply - 1, ~us), At(ply - 1).moved, At(ply - 1).move, History::Bonus(depth));
 
     if (!excluded) {
         const Bound bound = best >= beta ? Bound::Lower : (Pv && best > startAlpha) ? Bound::Exact : Bound::Upper;

@@ -68,7 +68,6 @@ private:
         int staticEval = 0;
         Move move;
         Piece moved = NoPiece;
-        bool quiet = false;
         Move excluded;  // left out while testing whether the hash move is singular
         int pliesFromNull = 0;
     };
@@ -87,7 +86,7 @@ private:
     // fine enough for the smallest budgets of the weak levels.
     bool ShouldStop();
     void UpdatePv(int ply, Move m);
-    History::QuietContext QuietContextAt(int ply, Color us);
+    History::QuietContext QuietContextAt(int ply);
     void UpdateQuietHistory(int ply, int depth, const History::QuietContext& context, Move best, const Move* tried,
                             int triedCount);
     SearchInfo MakeInfo() const;
