@@ -89,7 +89,9 @@ constexpr EvalParams MakeDefaults() {
     p.bishopOutpost = S(20, 18);
     p.rookOnSeventh = S(-4, 13);
     p.pawnThreat = S(68, 31);
-    p.minorThreat = S(74, 0);
+    p.minorThreat = {S(0, 0), S(0, 0), S(0, 0), S(0, 0), S(74, 0), S(74, 0), S(0, 0)};
+    p.rookThreat = {};
+    p.kingThreat = S(0, 0);
     p.hanging = S(23, 24);
     p.pushThreat = S(21, -2);
     p.pinned = S(-43, -38);

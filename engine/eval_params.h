@@ -41,7 +41,11 @@ struct EvalParams {
     Score knightOutpost, bishopOutpost;  // in the enemy half, backed by a pawn, out of every enemy pawn's reach
     Score rookOnSeventh;  // on the seventh rank with enemy pawns there or the enemy king on the eighth
     Score pawnThreat;   // a pawn attacks a piece
-    Score minorThreat;  // a knight or bishop attacks a rook or queen
+    // A knight or bishop, a rook, or the king attacks an enemy piece, by the type attacked. The minors count
+    // pieces that are weak (attacked and not strongly defended) or worth more than a pawn; the others weak ones.
+    std::array<Score, kPieceTypeCount> minorThreat;
+    std::array<Score, kPieceTypeCount> rookThreat;
+    Score kingThreat;
     Score hanging;      // an enemy piece attacked and not defended
     Score pushThreat;   // a pawn can step to a safe square from which it attacks a piece
     Score pinned;       // per own knight, bishop, rook or queen pinned to its king

@@ -184,7 +184,15 @@ Score Evaluation::Threats() const {
     constexpr Color Them = ~Us;
     const Bitboard targets = b_.Pieces(Them) & ~b_.Pieces(Them, Pawn) & ~b_.Pieces(Them, King);
     Score s = Counted(p_.pawnThreat, PopCount(pawns_.attacks[Us] & targets), Us);
-    s += Counted(p_.minorThreat, PopCount(maps_.minors[Us] & b_.Pieces(Them, Rook, Queen)), Us);
+    // Strongly defended: by a pawn, or by two pieces where we attack with fewer.
+    const Bitboard strong = pawns_.attacks[Them] | (maps_.twice[Them] & ~maps_.twice[Us]);
+    const Bitboard weak = b_.Pieces(Them) & ~b_.Pieces(Them, King) & ~strong & maps_.all[Us];
+    for (Bitboard hit = (weak | (targets & strong)) & maps_.minors[Us]; hit;)
+        s += Counted(p_.minorThreat[TypeOf(b_.PieceOn(PopLsb(hit)))], 1, Us);
+    for (Bitboard hit = weak & maps_.byType[Us][Rook]; hit;)
+        s += Counted(p_.rookThreat[TypeOf(b_.PieceOn(PopLsb(hit)))], 1, Us);
+    const Square ownKing = b_.KingSquare(Us);
+    if (ownKing != NoSquare) s += Counted(p_.kingThreat, PopCount(weak & KingAttacks(ownKing)), Us);
     s += Counted(p_.hanging, PopCount(maps_.all[Us] & ~maps_.all[Them] & targets), Us);
     // Pawn steps to squares no enemy pawn hits, and that we guard or the enemy does not, from where the pawn
     // would hit a piece.

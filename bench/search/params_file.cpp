@@ -83,7 +83,9 @@ std::string ParamsAsCode(const engine::EvalParams& p) {
     c << "    p.bishopOutpost = " << Text(p.bishopOutpost) << ";\n";
     c << "    p.rookOnSeventh = " << Text(p.rookOnSeventh) << ";\n";
     c << "    p.pawnThreat = " << Text(p.pawnThreat) << ";\n";
-    c << "    p.minorThreat = " << Text(p.minorThreat) << ";\n";
+    c << "    p.minorThreat = " << List(p.minorThreat) << ";\n";
+    c << "    p.rookThreat = " << List(p.rookThreat) << ";\n";
+    c << "    p.kingThreat = " << Text(p.kingThreat) << ";\n";
     c << "    p.hanging = " << Text(p.hanging) << ";\n";
     c << "    p.pushThreat = " << Text(p.pushThreat) << ";\n";
     c << "    p.pinned = " << Text(p.pinned) << ";\n";

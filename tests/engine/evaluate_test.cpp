@@ -242,3 +242,29 @@ TEST(EvalTrace, CountsPinsOutpostsAndTheKingsPawnTerms) {
         EXPECT_EQ(it == counts.end() ? 0 : it->second, c.count) << c.fen;
     }
 }
+
+// A minor counts any piece it attacks that is worth more than a pawn, and a pawn only when no pawn defends it; a
+// rook and the king count only pieces that are not strongly defended.
+TEST(EvalTrace, CountsThreatsByTheTypeAttacked) {
+    const EvalParams& p = DefaultEvalParams();
+    const struct {
+        const char* fen;
+        const Score* weight;
+        int count;
+    } cases[] = {
+        {"4k3/8/8/3n4/8/8/8/3RK3 w - - 0 1", &p.rookThreat[Knight], 1},
+        {"4k3/8/4p3/3n4/8/8/8/3RK3 w - - 0 1", &p.rookThreat[Knight], 0},
+        {"4k3/8/2p5/3r4/8/4N3/8/4K3 w - - 0 1", &p.minorThreat[Rook], 1},
+        {"4k3/8/8/3p4/8/4N3/8/4K3 w - - 0 1", &p.minorThreat[Pawn], 1},
+        {"4k3/8/2p5/3p4/8/4N3/8/4K3 w - - 0 1", &p.minorThreat[Pawn], 0},
+        {"4k3/p7/8/8/8/8/3n3P/4K3 w - - 0 1", &p.kingThreat, 1},
+        {"4k3/p3N3/8/8/8/8/7P/4K3 b - - 0 1", &p.kingThreat, -1},
+    };
+    for (const auto& c : cases) {
+        EvalTrace trace;
+        EvaluateTraced(*Board::FromFen(c.fen), p, trace);
+        const std::map<int, int> counts = CountsByIndex(trace);
+        const auto it = counts.find(p.IndexOf(*c.weight));
+        EXPECT_EQ(it == counts.end() ? 0 : it->second, c.count) << c.fen;
+    }
+}
