@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <sstream>
 #include <string>
@@ -170,6 +171,23 @@ std::map<int, int> CountsByIndex(const EvalTrace& trace) {
     return counts;
 }
 
+// A position and how often (White minus Black) the evaluation should use one weight in it.
+struct WeightCount {
+    const char* fen;
+    const Score* weight;
+    int count;
+};
+
+void ExpectCounts(const EvalParams& p, std::initializer_list<WeightCount> cases) {
+    for (const WeightCount& c : cases) {
+        EvalTrace trace;
+        EvaluateTraced(*Board::FromFen(c.fen), p, trace);
+        const std::map<int, int> counts = CountsByIndex(trace);
+        const auto it = counts.find(p.IndexOf(*c.weight));
+        EXPECT_EQ(it == counts.end() ? 0 : it->second, c.count) << c.fen;
+    }
+}
+
 }  // namespace
 
 // The trace blends back to the evaluation itself.
@@ -214,11 +232,7 @@ TEST(EvalTrace, CountsEveryWeightItUses) {
 // and no enemy pawn that could ever chase it away; a rook on the seventh needs something to attack there.
 TEST(EvalTrace, CountsPinsOutpostsAndTheKingsPawnTerms) {
     const EvalParams& p = DefaultEvalParams();
-    const struct {
-        const char* fen;
-        const Score* weight;
-        int count;
-    } cases[] = {
+    ExpectCounts(p, {
         {"4k3/8/8/8/1b6/8/3N4/4K3 w - - 0 1", &p.pinned, 1},
         {"4k3/8/8/8/1b6/8/3P4/4K3 w - - 0 1", &p.pinned, 0},
         {"4k3/8/8/8/1b6/2N5/3N4/4K3 w - - 0 1", &p.pinned, 0},
@@ -233,25 +247,14 @@ TEST(EvalTrace, CountsPinsOutpostsAndTheKingsPawnTerms) {
         {"4k3/R7/8/8/8/8/8/4K3 w - - 0 1", &p.rookOnSeventh, 1},
         {"8/R7/4k3/8/8/8/8/4K3 w - - 0 1", &p.rookOnSeventh, 0},
         {"4k3/8/8/8/8/8/7r/4K3 b - - 0 1", &p.rookOnSeventh, -1},
-    };
-    for (const auto& c : cases) {
-        EvalTrace trace;
-        EvaluateTraced(*Board::FromFen(c.fen), p, trace);
-        const std::map<int, int> counts = CountsByIndex(trace);
-        const auto it = counts.find(p.IndexOf(*c.weight));
-        EXPECT_EQ(it == counts.end() ? 0 : it->second, c.count) << c.fen;
-    }
+    });
 }
 
 // A minor counts any piece it attacks that is worth more than a pawn, and a pawn only when no pawn defends it; a
 // rook and the king count only pieces that are not strongly defended.
 TEST(EvalTrace, CountsThreatsByTheTypeAttacked) {
     const EvalParams& p = DefaultEvalParams();
-    const struct {
-        const char* fen;
-        const Score* weight;
-        int count;
-    } cases[] = {
+    ExpectCounts(p, {
         {"4k3/8/8/3n4/8/8/8/3RK3 w - - 0 1", &p.rookThreat[Knight], 1},
         {"4k3/8/4p3/3n4/8/8/8/3RK3 w - - 0 1", &p.rookThreat[Knight], 0},
         {"4k3/8/2p5/3r4/8/4N3/8/4K3 w - - 0 1", &p.minorThreat[Rook], 1},
@@ -259,12 +262,5 @@ TEST(EvalTrace, CountsThreatsByTheTypeAttacked) {
         {"4k3/8/2p5/3p4/8/4N3/8/4K3 w - - 0 1", &p.minorThreat[Pawn], 0},
         {"4k3/p7/8/8/8/8/3n3P/4K3 w - - 0 1", &p.kingThreat, 1},
         {"4k3/p3N3/8/8/8/8/7P/4K3 b - - 0 1", &p.kingThreat, -1},
-    };
-    for (const auto& c : cases) {
-        EvalTrace trace;
-        EvaluateTraced(*Board::FromFen(c.fen), p, trace);
-        const std::map<int, int> counts = CountsByIndex(trace);
-        const auto it = counts.find(p.IndexOf(*c.weight));
-        EXPECT_EQ(it == counts.end() ? 0 : it->second, c.count) << c.fen;
-    }
+    });
 }
