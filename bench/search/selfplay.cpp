@@ -79,11 +79,13 @@ GameResult PlayGame(Player& white, Player& black, const std::string& opening, in
         }
         Player& mover = board.SideToMove() == White ? white : black;
         Move best;
+        SearchInfo last{};
         std::vector<uint64_t> history(keys.begin(), keys.end() - 1);
-        mover.searcher->Start(board, history, mover.limits, nullptr, [&](Move m, Move) { best = m; });
+        mover.searcher->Start(board, history, mover.limits, [&](const SearchInfo& info) { last = info; },
+                              [&](Move m, Move) { best = m; });
         mover.searcher->Wait();
-        if (!board.InCheck() && !board.IsCapture(best) && best.KindOf() != Move::Promotion)
-            result.quietFens.push_back(board.Fen());
+        if (!board.InCheck() && !board.IsCapture(best) && best.KindOf() != Move::Promotion && !last.isMate)
+            result.quiet.push_back({board.Fen(), board.SideToMove() == White ? last.scoreCp : -last.scoreCp});
         board.MakeMove(best);
         keys.push_back(board.Hash());
     }

@@ -16,11 +16,17 @@ namespace varnix::bench {
 // Openings as coordinate moves from the start position; each is played once with each colour.
 const std::vector<std::string>& OpeningLines();
 
+// A position in which the mover chose a quiet move while not in check (the tuner's samples), with the score of
+// the search that chose it, from White's view.
+struct QuietPosition {
+    std::string fen;
+    int whiteScore;
+};
+
 struct GameResult {
     double whiteScore = 0.5;     // 1, 0.5 or 0
     std::string reason;
-    // Positions in which the mover chose a quiet move while not in check (the tuner's samples).
-    std::vector<std::string> quietFens;
+    std::vector<QuietPosition> quiet;  // without those where the search saw a mate
 };
 
 struct Player {

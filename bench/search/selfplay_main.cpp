@@ -2,7 +2,8 @@
 //                 [--record FILE] [--random-plies N]
 // Plays settings A against B at K nodes a move over the opening lines (then N random plies, the same for
 // both games of a pair unless recording), colours alternating, and prints A's score with an Elo estimate. --record appends
-// the quiet positions of every game with its result, for the tuner.
+// the quiet positions of every game as "FEN;score;result" (the search's score and the game's result, White's view),
+// for the tuner.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
         const double a = aWhite ? r.whiteScore : 1 - r.whiteScore;
         scoreA += a;
         (a == 1 ? wins : a == 0 ? losses : draws)++;
-        for (const std::string& fen : r.quietFens) record << fen << ';' << r.whiteScore << '\n';
+        for (const bench::QuietPosition& q : r.quiet) record << q.fen << ';' << q.whiteScore << ';' << r.whiteScore << '\n';
         std::printf("game %d: A %s  %.1f (%s)\n", g + 1, aWhite ? "white" : "black", a, r.reason.c_str());
         std::fflush(stdout);
     }

@@ -1,13 +1,17 @@
 // varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP] [--squares free|mirrored|fixed]
-//             [--king-passes N]
-// Tunes the evaluation weights on positions labelled with game results (lines "FEN;result", White's score) by
+//             [--king-passes N] [--lambda L]
+// Tunes the evaluation weights on positions labelled with game results (lines "FEN;result", White's score) or
+// with the score of the search that played the game's move as well ("FEN;score;result"; the target is then
+// L times the score as a win chance plus 1 - L times the result, L = 1 by default) by
 // gradient steps on traced evaluations. A tenth of the positions is held out; the weights with the lowest held-out
 // error are written to OUT as they improve, and to OUT.cpp as code for eval_params.cpp at the end. --squares
 // mirrored ties each square weight to its mirror across the middle file; fixed keeps the square tables.
 // --king-passes then fits the king-danger integers by at most N passes of local search.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "engine/board.h"
@@ -22,14 +26,31 @@ using engine::EvalParams;
 
 namespace {
 
-size_t Load(const std::string& path, size_t limit, bench::TraceTuner& tuner, bench::LocalSearch* local) {
+// A search score as White's chance to win, on the logistic a fit to game results finds for the weights in use.
+double WinChance(double whiteScore) { return 1 / (1 + std::pow(10.0, -0.875 * whiteScore / 400)); }
+
+// The target of one line, or nothing when the line is not a labelled position.
+std::optional<double> Target(const std::string& fields, double lambda) {
+    char* end = nullptr;
+    const double first = std::strtod(fields.c_str(), &end);
+    if (end == fields.c_str()) return std::nullopt;
+    if (*end != ';') return first >= 0 && first <= 1 ? std::optional(first) : std::nullopt;
+    const double result = std::atof(end + 1);
+    // Scores past a few pawns say only that the game is decided; the result says that as well.
+    if (result < 0 || result > 1 || std::abs(first) > 2500) return std::nullopt;
+    return lambda * WinChance(first) + (1 - lambda) * result;
+}
+
+size_t Load(const std::string& path, size_t limit, double lambda, bench::TraceTuner& tuner, bench::LocalSearch* local) {
     std::ifstream in(path);
     size_t read = 0;
     for (std::string line; read < limit && std::getline(in, line);) {
         const size_t semi = line.find(';');
         if (semi == std::string::npos) continue;
+        const auto target = Target(line.substr(semi + 1), lambda);
+        if (!target) continue;
         if (const auto board = Board::FromFen(line.substr(0, semi))) {
-            const double result = std::atof(line.c_str() + semi + 1);
+            const double result = *target;
             tuner.Add(*board, result);
             if (local) local->Add(*board, result);
             ++read;
@@ -43,14 +64,14 @@ size_t Load(const std::string& path, size_t limit, bench::TraceTuner& tuner, ben
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: varnix-tune DATA OUT [--start PARAMS] [--limit N] [--steps N] [--rate CP] [--squares free|mirrored|fixed] "
-                             "[--king-passes N]\n");
+                             "[--king-passes N] [--lambda L]\n");
         return 2;
     }
     const std::string dataPath = argv[1], outPath = argv[2];
     EvalParams params = engine::DefaultEvalParams();
     size_t limit = 4'000'000;
     int steps = 2000, kingPasses = 0;
-    double rate = 1;
+    double rate = 1, lambda = 1;
     auto squares = bench::TraceTuner::Squares::Free;
     for (int i = 3; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
@@ -67,6 +88,8 @@ int main(int argc, char** argv) {
             steps = std::atoi(argv[i + 1]);
         } else if (key == "--rate") {
             rate = std::atof(argv[i + 1]);
+        } else if (key == "--lambda") {
+            lambda = std::atof(argv[i + 1]);
         } else if (key == "--king-passes") {
             kingPasses = std::atoi(argv[i + 1]);
         } else if (key == "--squares") {
@@ -78,7 +101,7 @@ int main(int argc, char** argv) {
     }
     bench::TraceTuner tuner(params, squares);
     bench::LocalSearch local(bench::LocalSearch::KingDangerWeights(params));
-    const size_t read = Load(dataPath, limit, tuner, kingPasses > 0 ? &local : nullptr);
+    const size_t read = Load(dataPath, limit, lambda, tuner, kingPasses > 0 ? &local : nullptr);
     std::printf("%zu positions read, %zu training, %zu held out\n", read, tuner.Size(false), tuner.Size(true));
     const double k = tuner.FitScale();
     double best = tuner.Error(k, true);
