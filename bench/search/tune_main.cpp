@@ -50,9 +50,8 @@ size_t Load(const std::string& path, size_t limit, double lambda, bench::TraceTu
         const auto target = Target(line.substr(semi + 1), lambda);
         if (!target) continue;
         if (const auto board = Board::FromFen(line.substr(0, semi))) {
-            const double result = *target;
-            tuner.Add(*board, result);
-            if (local) local->Add(*board, result);
+            tuner.Add(*board, *target);
+            if (local) local->Add(*board, *target);
             ++read;
         }
     }
