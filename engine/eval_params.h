@@ -60,6 +60,8 @@ struct EvalParams {
     std::array<int, kPieceTypeCount> kingAttackUnits;
     std::array<int, kPieceTypeCount> safeCheck;  // units per square from which a piece type can check safely
     int kingZoneWeak;                             // units per square next to the king that only the king guards
+    int kingDefender;  // units off per defending knight or bishop in the king's zone
+    int kingNoQueen;   // units off when the attacker has no queen
     int kingDangerDivisor;
     int kingDangerCap;
 

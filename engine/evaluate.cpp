@@ -174,7 +174,11 @@ Score Evaluation::KingDanger() const {
     const Bitboard zone = KingAttacks(k);
     // Every zone square is attacked by the king itself; a second defender makes it strong.
     const Bitboard weak = zone & maps_.all[Us] & ~maps_.twice[Them];
-    units = std::max(units + p_.kingZoneWeak * PopCount(weak), 0);
+    units += p_.kingZoneWeak * PopCount(weak);
+    // Knights and bishops next to their king stand in the attack's way; without a queen it seldom mates.
+    units -= p_.kingDefender * PopCount(KingZone(Them, k) & (b_.Pieces(Them, Knight) | b_.Pieces(Them, Bishop)));
+    if (!b_.Pieces(Us, Queen)) units -= p_.kingNoQueen;
+    units = std::max(units, 0);
     const int danger = std::min(units * units / std::max(p_.kingDangerDivisor, 1), p_.kingDangerCap);
     return {danger, danger / 8};
 }

@@ -58,7 +58,8 @@ std::vector<int> LocalSearch::KingDangerWeights(const EvalParams& params) {
         weights.push_back(int(&params.kingAttackUnits[t] - base));
         weights.push_back(int(&params.safeCheck[t] - base));
     }
-    for (const int* w : {&params.kingZoneWeak, &params.kingDangerDivisor, &params.kingDangerCap})
+    for (const int* w : {&params.kingZoneWeak, &params.kingDefender, &params.kingNoQueen, &params.kingDangerDivisor,
+                         &params.kingDangerCap})
         weights.push_back(int(w - base));
     return weights;
 }

@@ -97,6 +97,8 @@ std::string ParamsAsCode(const engine::EvalParams& p) {
     c << "    p.kingAttackUnits = " << List(p.kingAttackUnits) << ";\n";
     c << "    p.safeCheck = " << List(p.safeCheck) << ";\n";
     c << "    p.kingZoneWeak = " << p.kingZoneWeak << ";\n";
+    c << "    p.kingDefender = " << p.kingDefender << ";\n";
+    c << "    p.kingNoQueen = " << p.kingNoQueen << ";\n";
     c << "    p.kingDangerDivisor = " << p.kingDangerDivisor << ";\n";
     c << "    p.kingDangerCap = " << p.kingDangerCap << ";\n";
     return c.str();

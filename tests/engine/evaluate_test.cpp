@@ -190,6 +190,24 @@ void ExpectCounts(const EvalParams& p, std::initializer_list<WeightCount> cases)
 
 }  // namespace
 
+// An attack on the king weighs less for each knight or bishop guarding the king's zone, and less when the
+// attacker has no queen; neither weight touches a position where it has nothing to count.
+TEST(Evaluate, KingAttackCountsDefendersAndTheMissingQueen) {
+    auto whiteScore = [](const char* fen, int EvalParams::*weight, int value) {
+        EvalParams p = DefaultEvalParams();
+        p.*weight = value;
+        return Evaluator(p).Evaluate(*Board::FromFen(fen));
+    };
+    const char* guarded = "r4rk1/ppp2ppp/5n2/6N1/8/3B1Q2/PPP2PPP/4RRK1 w - - 0 1";
+    const char* unguarded = "r4rk1/ppp2ppp/n7/6N1/8/3B1Q2/PPP2PPP/4RRK1 w - - 0 1";
+    const char* queenless = "r4rk1/ppp2ppp/8/6N1/8/3B4/PPP2PPP/4RRK1 w - - 0 1";
+    EXPECT_LT(whiteScore(guarded, &EvalParams::kingDefender, 30), whiteScore(guarded, &EvalParams::kingDefender, 0));
+    EXPECT_EQ(whiteScore(unguarded, &EvalParams::kingDefender, 30),
+              whiteScore(unguarded, &EvalParams::kingDefender, 0));
+    EXPECT_LT(whiteScore(queenless, &EvalParams::kingNoQueen, 30), whiteScore(queenless, &EvalParams::kingNoQueen, 0));
+    EXPECT_EQ(whiteScore(unguarded, &EvalParams::kingNoQueen, 30), whiteScore(unguarded, &EvalParams::kingNoQueen, 0));
+}
+
 // The trace blends back to the evaluation itself.
 TEST(EvalTrace, ReproducesTheEvaluation) {
     for (const char* fen : kPositions) {
