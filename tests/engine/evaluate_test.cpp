@@ -204,8 +204,10 @@ TEST(Evaluate, KingAttackCountsDefendersAndTheMissingQueen) {
     EXPECT_LT(whiteScore(guarded, &EvalParams::kingDefender, 30), whiteScore(guarded, &EvalParams::kingDefender, 0));
     EXPECT_EQ(whiteScore(unguarded, &EvalParams::kingDefender, 30),
               whiteScore(unguarded, &EvalParams::kingDefender, 0));
-    EXPECT_LT(whiteScore(queenless, &EvalParams::kingNoQueen, 30), whiteScore(queenless, &EvalParams::kingNoQueen, 0));
-    EXPECT_EQ(whiteScore(unguarded, &EvalParams::kingNoQueen, 30), whiteScore(unguarded, &EvalParams::kingNoQueen, 0));
+    EXPECT_LT(whiteScore(queenless, &EvalParams::kingNoQueen, 30),
+              whiteScore(queenless, &EvalParams::kingNoQueen, 0));
+    EXPECT_EQ(whiteScore(unguarded, &EvalParams::kingNoQueen, 30),
+              whiteScore(unguarded, &EvalParams::kingNoQueen, 0));
 }
 
 // The trace blends back to the evaluation itself.
