@@ -11,15 +11,15 @@ namespace varnix::engine {
 Skill::Skill(int skill, bool variety, uint64_t seed) : skill_(std::clamp(skill, 1, 100)), variety_(variety), rng_(seed) {}
 
 // Budgets at the skills the levels use, set by matches against Stockfish held to an Elo; geometric in between
-// and 15% per skill point beyond the ends: 75 -> ~310,000 nodes, 50 -> 3,000, 30 -> ~580, 10 -> ~35. A
-// better evaluation helps the middle budgets most, so those are the ones to revisit after each refit.
+// and 15% per skill point beyond the ends: 75 -> ~310,000 nodes, 50 -> 3,000, 30 -> 300, 20 -> 144, 10 -> ~35.
+// A better evaluation helps the middle budgets most, so those are the ones to revisit after each refit.
 uint64_t Skill::NodeBudget() const {
     if (!Limited()) return 0;
     struct Anchor {
         int skill;
         double nodes;
     };
-    static constexpr Anchor kAnchors[] = {{30, 583.0}, {50, 3'000.0}, {75, 314'435.0}};
+    static constexpr Anchor kAnchors[] = {{20, 144.0}, {30, 300.0}, {50, 3'000.0}, {75, 314'435.0}};
     const Anchor& low = kAnchors[0];
     const Anchor& high = kAnchors[std::size(kAnchors) - 1];
     if (skill_ <= low.skill) return uint64_t(low.nodes * std::pow(1.15, skill_ - low.skill));
