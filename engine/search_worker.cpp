@@ -127,7 +127,7 @@ void SearchWorker::UpdateQuietHistory(int ply, int depth, const History::QuietCo
 }
 
 template <bool Pv>
-int SearchWorker::Quiesce(int alpha, int beta, int ply, int depth) {
+int SearchWorker::Quiesce(int alpha, int beta, int ply) {
     if (Pv) pvLength_[ply] = ply;
     if (ShouldStop()) return 0;
     selDepth_ = std::max(selDepth_, ply);
@@ -165,7 +165,7 @@ int SearchWorker::Quiesce(int alpha, int beta, int ply, int depth) {
             if (!SeeAtLeast(board_, m, 0)) continue;
         }
         MakeMove(m, ply);
-        const int score = -Quiesce<Pv>(-beta, -alpha, ply + 1, depth - 1);
+        const int score = -Quiesce<Pv>(-beta, -alpha, ply + 1);
         UnmakeMove();
         if (shared_.stop.load(std::memory_order_relaxed)) return 0;
         if (score > best) {
@@ -179,28 +179,6 @@ int SearchWorker::Quiesce(int alpha, int beta, int ply, int depth) {
         }
     }
     if (inCheck && legal == 0) return MatedIn(ply);
-
-    // At the horizon's first ply, quiet checks that do not hang the piece are looked at too.
-    if (!inCheck && depth == 0 && best < beta && NonPawnMaterial(board_, board_.SideToMove()) > 0) {
-        MoveList quiets;
-        GenerateQuiet(board_, quiets);
-        for (const Move m : quiets) {
-            if (!board_.GivesCheck(m) || !SeeAtLeast(board_, m, 0)) continue;
-            MakeMove(m, ply);
-            const int score = -Quiesce<Pv>(-beta, -alpha, ply + 1, depth - 1);
-            UnmakeMove();
-            if (shared_.stop.load(std::memory_order_relaxed)) return 0;
-            if (score > best) {
-                best = score;
-                if (score > alpha) {
-                    bestMove = m;
-                    if (Pv) UpdatePv(ply, m);
-                    if (score >= beta) break;
-                    alpha = score;
-                }
-            }
-        }
-    }
 
     const Bound bound = best >= beta ? Bound::Lower : (Pv && best > startAlpha) ? Bound::Exact : Bound::Upper;
     shared_.tt.Store(key, bestMove, ScoreToTT(best, ply), standPat == -kInfinite ? 0 : standPat, 0, bound);

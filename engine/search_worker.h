@@ -74,9 +74,8 @@ private:
 
     template <bool Pv>
     int Search(int alpha, int beta, int depth, int ply, bool cutNode);
-    // `depth` is 0 at the horizon and falls below it; quiet checks are tried only at 0.
     template <bool Pv>
-    int Quiesce(int alpha, int beta, int ply, int depth = 0);
+    int Quiesce(int alpha, int beta, int ply);
     int SearchRoot(int alpha, int beta, int depth);
     int Aspiration(int depth, int previous);
 

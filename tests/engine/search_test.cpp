@@ -100,19 +100,6 @@ TEST(Search, FindsShortestMates) {
     }
 }
 
-// Even a one-ply search sees a quiet mating check in reply: taking the knight opens the d-file to Rd1#.
-TEST(Search, ShallowSearchSeesQuietMateThreat) {
-    Searcher searcher(16);
-    Board b = *Board::FromFen("3r2k1/5ppp/8/4n3/3P4/8/5PPP/6K1 w - - 0 1");
-    SearchLimits onePly;
-    onePly.depth = 1;
-    const Result r = Think(searcher, b, onePly);
-    ASSERT_TRUE(IsLegalMove(b, r.best));
-    EXPECT_NE(MoveToUci(r.best), "d4e5");
-    b.MakeMove(r.best);
-    EXPECT_FALSE(ForcesMate(b, 1)) << MoveToUci(r.best);
-}
-
 TEST(Search, SeesMateFromTheLosingSide) {
     Searcher searcher(16);
     // Black to move is in zugzwang: every move allows mate at once.
