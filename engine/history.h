@@ -63,7 +63,7 @@ public:
     Move Counter(Piece p, Square to) const { return counter_[p][to]; }
     void StoreCounter(Piece p, Square to, Move m) { counter_[p][to] = m; }
 
-    static int Bonus(int depth) { return std::min(16 * depth * depth + 32 * depth, 1600); }
+    static int Bonus(int depth) { return std::min(160 * depth - 80, 1600); }
 
 private:
     // Keeps entries within ±kMax: large values move less with each update.

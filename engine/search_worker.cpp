@@ -144,9 +144,14 @@ int SearchWorker::Quiesce(int alpha, int beta, int ply) {
          (hit.bound == Bound::Upper && ttScore <= alpha)))
         return ttScore;
 
-    int best = -kInfinite, standPat = -kInfinite;
+    int best = -kInfinite, standPat = -kInfinite, rawEval = -kInfinite;
     if (!inCheck) {
-        standPat = found ? hit.eval : evaluator_.Evaluate(board_);
+        rawEval = found ? hit.eval : evaluator_.Evaluate(board_);
+        standPat = rawEval;
+        // A stored bound on the score is a better guess than the bare evaluation, where it allows.
+        if (found && !IsMateScore(ttScore) &&
+            ((hit.bound == Bound::Lower && ttScore > standPat) || (hit.bound == Bound::Upper && ttScore < standPat)))
+            standPat = ttScore;
         if (standPat >= beta) return standPat;
         alpha = std::max(alpha, standPat);
         best = standPat;
@@ -181,7 +186,7 @@ int SearchWorker::Quiesce(int alpha, int beta, int ply) {
     if (inCheck && legal == 0) return MatedIn(ply);
 
     const Bound bound = best >= beta ? Bound::Lower : (Pv && best > startAlpha) ? Bound::Exact : Bound::Upper;
-    shared_.tt.Store(key, bestMove, ScoreToTT(best, ply), standPat == -kInfinite ? 0 : standPat, 0, bound);
+    shared_.tt.Store(key, bestMove, ScoreToTT(best, ply), rawEval == -kInfinite ? 0 : rawEval, 0, bound);
     return best;
 }
 
@@ -232,7 +237,11 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
             eval = ttScore;
     }
     At(ply).staticEval = staticEval;
-    const bool improving = !inCheck && ply >= 2 && At(ply - 2).staticEval != -kInfinite && staticEval > At(ply - 2).staticEval;
+    // In check two plies back there is no evaluation there; the one four plies back stands in.
+    const int earlierEval = ply >= 2 && At(ply - 2).staticEval != -kInfinite ? At(ply - 2).staticEval
+                            : ply >= 4                                       ? At(ply - 4).staticEval
+                                                                             : -kInfinite;
+    const bool improving = !inCheck && earlierEval != -kInfinite && staticEval > earlierEval;
     history_.ClearKillers(ply + 1);
     const Color us = board_.SideToMove();
     const bool hasPieces = NonPawnMaterial(board_, us) > 0;
@@ -250,6 +259,7 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
             board_.MakeNullMove();
             keys_.push_back(board_.Hash());
             At(ply + 1).pliesFromNull = 0;
+            At(ply + 1).doubleExtensions = At(ply).doubleExtensions;
             const int score = -Search<false>(-beta, -beta + 1, depth - r, ply + 1, !cutNode);
             keys_.pop_back();
             board_.UnmakeNullMove();
@@ -291,8 +301,11 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
                                       (lmrDepth <= 3 && historyScore < -4000 * depth) ||
                                       (lmrDepth <= 7 && !SeeAtLeast(board_, m, -30 * lmrDepth * lmrDepth));
                 if (prunable && !board_.GivesCheck(m)) continue;
-            } else if (depth <= 6 && !SeeAtLeast(board_, m, -100 * depth)) {
-                continue;
+            } else {
+                // Even winning the piece outright would leave the score far below alpha.
+                const bool hopeless = !inCheck && lmrDepth <= 6 && m.KindOf() != Move::Promotion &&
+                                      staticEval + SeeValue(CapturedType(board_, m)) + 200 + 180 * lmrDepth <= alpha;
+                if (hopeless || (depth <= 6 && !SeeAtLeast(board_, m, -100 * depth))) continue;
             }
         }
         const bool givesCheck = board_.GivesCheck(m);
@@ -307,14 +320,20 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
                 const int score = Search<false>(singularBeta - 1, singularBeta, (depth - 1) / 2, ply, cutNode);
                 At(ply).excluded = Move::none();
                 if (shared_.stop.load(std::memory_order_relaxed)) return 0;
-                if (score < singularBeta) extension = 1;
-                else if (singularBeta >= beta) return singularBeta;  // several moves beat beta: cut at once
+                if (score < singularBeta) {
+                    extension = 1;
+                    // Far below: the other moves are not even close, so look two plies deeper.
+                    if (!Pv && score < singularBeta - 20 && At(ply).doubleExtensions < 6) extension = 2;
+                } else if (singularBeta >= beta) {
+                    return singularBeta;  // several moves beat beta: cut at once
+                }
             } else if (givesCheck && SeeAtLeast(board_, m, 0)) {
                 // Checks that do not lose material are looked at one ply deeper.
                 extension = 1;
             }
         }
         const int newDepth = depth - 1 + extension;
+        At(ply + 1).doubleExtensions = At(ply).doubleExtensions + (extension == 2);
         const PieceType captured = quiet ? NoPieceType : CapturedType(board_, m);
         MakeMove(m, ply);
 

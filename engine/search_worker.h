@@ -70,6 +70,7 @@ private:
         Piece moved = NoPiece;
         Move excluded;  // left out while testing whether the hash move is singular
         int pliesFromNull = 0;
+        int doubleExtensions = 0;  // on the line from the root, to keep the tree finite
     };
 
     template <bool Pv>
