@@ -33,6 +33,13 @@ PieceType CapturedType(const Board& b, Move m) {
     return m.KindOf() == Move::EnPassant ? Pawn : TypeOf(b.PieceOn(m.To()));
 }
 
+// A stored bound on the score is a better guess than the bare evaluation, where it allows.
+int SharpenedByBound(int eval, const TTHit& hit, int ttScore) {
+    if (IsMateScore(ttScore)) return eval;
+    if ((hit.bound == Bound::Lower && ttScore > eval) || (hit.bound == Bound::Upper && ttScore < eval)) return ttScore;
+    return eval;
+}
+
 }  // namespace
 
 int64_t NowMs() {
@@ -147,11 +154,7 @@ int SearchWorker::Quiesce(int alpha, int beta, int ply) {
     int best = -kInfinite, standPat = -kInfinite, rawEval = -kInfinite;
     if (!inCheck) {
         rawEval = found ? hit.eval : evaluator_.Evaluate(board_);
-        standPat = rawEval;
-        // A stored bound on the score is a better guess than the bare evaluation, where it allows.
-        if (found && !IsMateScore(ttScore) &&
-            ((hit.bound == Bound::Lower && ttScore > standPat) || (hit.bound == Bound::Upper && ttScore < standPat)))
-            standPat = ttScore;
+        standPat = found ? SharpenedByBound(rawEval, hit, ttScore) : rawEval;
         if (standPat >= beta) return standPat;
         alpha = std::max(alpha, standPat);
         best = standPat;
@@ -231,10 +234,7 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     int staticEval = -kInfinite, eval = -kInfinite;
     if (!inCheck) {
         staticEval = found ? hit.eval : evaluator_.Evaluate(board_);
-        eval = staticEval;
-        if (found && ((hit.bound == Bound::Lower && ttScore > eval) || (hit.bound == Bound::Upper && ttScore < eval)) &&
-            !IsMateScore(ttScore))
-            eval = ttScore;
+        eval = found ? SharpenedByBound(staticEval, hit, ttScore) : staticEval;
     }
     At(ply).staticEval = staticEval;
     // In check two plies back there is no evaluation there; the one four plies back stands in.
