@@ -152,11 +152,32 @@ bool Board::KingsAttacked(Color c) const {
     return false;
 }
 
-bool Board::GivesCheck(Move m) const {
+Board::CheckSquares Board::ChecksOnEnemyKing() const {
+    CheckSquares c;
+    c.king = KingSquare(~side_);
+    if (c.king == NoSquare) return c;
+    const Bitboard diagonal = BishopAttacks(c.king, occupied_), straight = RookAttacks(c.king, occupied_);
+    c.from = {0, PawnAttacks(~side_, c.king), KnightAttacks(c.king), diagonal, straight, diagonal | straight, 0};
+    const Bitboard snipers = (BishopAttacks(c.king, 0) & Pieces(side_, Bishop, Queen)) |
+                             (RookAttacks(c.king, 0) & Pieces(side_, Rook, Queen));
+    for (Bitboard s = snipers; s;) {
+        const Bitboard between = Between(c.king, PopLsb(s)) & occupied_;
+        if (PopCount(between) == 1) c.discoverers |= between & byColor_[side_];
+    }
+    return c;
+}
+
+bool Board::GivesCheck(Move m, const CheckSquares& checks) const {
     const Color us = side_;
-    const Square ksq = KingSquare(~us);
+    const Square ksq = checks.king;
     if (ksq == NoSquare) return false;
     const Square from = m.From(), to = m.To();
+    if (m.KindOf() == Move::Normal) {
+        // The moving piece cannot have stood between `to` and the king: the king would have been in check.
+        if (checks.from[TypeOf(squares_[from])] & SquareBB(to)) return true;
+        return (checks.discoverers & SquareBB(from)) && !(Line(ksq, from) & SquareBB(to));
+    }
+    // Promotions, en passant and castling change more than one line: worked out in full.
     Bitboard occ = (occupied_ ^ SquareBB(from)) | SquareBB(to);
     Bitboard movedAway = SquareBB(from);
     PieceType type = TypeOf(squares_[from]);
@@ -179,7 +200,7 @@ bool Board::GivesCheck(Move m) const {
     if (direct & king) return true;
     // Otherwise only a piece leaving a line through the king can uncover a check (or the en-passant pawn or the
     // castling rook, which go the long way).
-    if ((m.KindOf() == Move::Normal || m.KindOf() == Move::Promotion) && !Line(ksq, from)) return false;
+    if (m.KindOf() == Move::Promotion && !Line(ksq, from)) return false;
     const Bitboard sliders = (BishopAttacks(ksq, occ) & Pieces(us, Bishop, Queen)) |
                              (RookAttacks(ksq, occ) & Pieces(us, Rook, Queen));
     return (sliders & ~movedAway) != 0;

@@ -74,8 +74,17 @@ public:
     }
     // The piece taken by the last move made (NoPiece for quiet moves and after a null move).
     Piece LastCaptured() const { return undo_.empty() ? NoPiece : undo_.back().captured; }
+    // What a move needs to check the enemy king: the squares each piece type checks it from, and our pieces
+    // whose leaving their line to it uncovers a check. Worked out once per node for all its moves.
+    struct CheckSquares {
+        Square king = NoSquare;
+        std::array<Bitboard, kPieceTypeCount> from{};
+        Bitboard discoverers = 0;
+    };
+    CheckSquares ChecksOnEnemyKing() const;
     // True when the move gives check; m must be legal here.
-    bool GivesCheck(Move m) const;
+    bool GivesCheck(Move m, const CheckSquares& checks) const;
+    bool GivesCheck(Move m) const { return GivesCheck(m, ChecksOnEnemyKing()); }
 
     // m must be legal (or, on boards from a setup, pseudo-legal).
     void MakeMove(Move m);

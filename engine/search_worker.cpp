@@ -284,6 +284,7 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     int best = -kInfinite, moveCount = 0;
     Move bestMove = Move::none();
     MoveList quietsTried, capturesTried;
+    const Board::CheckSquares checks = board_.ChecksOnEnemyKing();
 
     for (Move m = picker.Next(); m; m = picker.Next()) {
         if (m == excluded) continue;
@@ -300,7 +301,7 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
                                       (!inCheck && lmrDepth <= 6 && staticEval + 90 + 110 * lmrDepth <= alpha) ||
                                       (lmrDepth <= 3 && historyScore < -4000 * depth) ||
                                       (lmrDepth <= 7 && !SeeAtLeast(board_, m, -30 * lmrDepth * lmrDepth));
-                if (prunable && !board_.GivesCheck(m)) continue;
+                if (prunable && !board_.GivesCheck(m, checks)) continue;
             } else {
                 // Even winning the piece outright would leave the score far below alpha.
                 const bool hopeless = !inCheck && lmrDepth <= 6 && m.KindOf() != Move::Promotion &&
@@ -308,7 +309,7 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
                 if (hopeless || (depth <= 6 && !SeeAtLeast(board_, m, -100 * depth))) continue;
             }
         }
-        const bool givesCheck = board_.GivesCheck(m);
+        const bool givesCheck = board_.GivesCheck(m, checks);
 
         int extension = 0;
         if (ply < 2 * rootDepth_) {

@@ -106,18 +106,28 @@ TEST(MovePicker, GivesEachLegalMoveOnceInStageOrder) {
     }
 }
 
-// GivesCheck agrees with making the move and looking, for every move of the busy positions.
+namespace {
+
+// Every move from here and `plies - 1` moves on: GivesCheck agrees with making the move and looking.
+void ExpectGivesCheckMatches(Board& b, int plies, const char* fen) {
+    MoveList list;
+    GenerateLegal(b, list);
+    for (const Move m : list) {
+        const bool predicted = b.GivesCheck(m);
+        b.MakeMove(m);
+        EXPECT_EQ(predicted, b.InCheck()) << fen << " then " << MoveToUci(m) << " after " << b.MovesMade() << " plies";
+        if (plies > 1) ExpectGivesCheckMatches(b, plies - 1, fen);
+        b.UnmakeMove();
+    }
+}
+
+}  // namespace
+
+// Three plies from each busy position reach many discovered and double checks as well as the direct ones.
 TEST(MoveGen, GivesCheckMatchesMadeMove) {
     for (const char* fen : kBusyFens) {
         Board b = *Board::FromFen(fen);
-        MoveList list;
-        GenerateLegal(b, list);
-        for (const Move m : list) {
-            const bool predicted = b.GivesCheck(m);
-            b.MakeMove(m);
-            EXPECT_EQ(predicted, b.InCheck()) << fen << " " << MoveToUci(m);
-            b.UnmakeMove();
-        }
+        ExpectGivesCheckMatches(b, 3, fen);
     }
 }
 
