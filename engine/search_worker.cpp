@@ -235,6 +235,8 @@ int SearchWorker::Search(int alpha, int beta, int depth, int ply, bool cutNode) 
     if (!inCheck) {
         staticEval = found ? hit.eval : evaluator_.Evaluate(board_);
         eval = found ? SharpenedByBound(staticEval, hit, ttScore) : staticEval;
+        // Kept at once, so that a node cut off by the pruning below need not be evaluated again.
+        if (!found && !excluded) shared_.tt.Store(key, Move::none(), 0, staticEval, 0, Bound::None);
     }
     At(ply).staticEval = staticEval;
     // In check two plies back there is no evaluation there; the one four plies back stands in.
