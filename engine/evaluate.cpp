@@ -284,10 +284,16 @@ int Evaluation::DrawScale(Color strong) const {
     if (!b_.Pieces(strong, Pawn) && strongPieces - weakPieces <= bishop)
         return strongPieces >= SeeValue(Rook) ? 16 : 4;  // a minor piece up (or less) without pawns
     const Bitboard bishops = b_.Pieces(Bishop);
-    if (strongPieces == bishop && weakPieces == bishop && PopCount(bishops) == 2 && (bishops & kDarkSquares) &&
-        (bishops & ~kDarkSquares))
-        return 32;  // bishops on opposite colours
-    return 64;
+    const bool oppositeBishops = PopCount(b_.Pieces(White, Bishop)) == 1 && PopCount(b_.Pieces(Black, Bishop)) == 1 &&
+                                 (bishops & kDarkSquares) && (bishops & ~kDarkSquares);
+    if (oppositeBishops) {
+        // Alone, only passed pawns win them; with other pieces the edge shows more the more men are left.
+        if (strongPieces == bishop && weakPieces == bishop) return 18 + 4 * PopCount(pawns_.passed[strong]);
+        return std::min(64, 22 + 3 * PopCount(b_.Pieces(strong)));
+    }
+    // With few pawns left the defender can often give up a piece for the last of them.
+    const int pawns = PopCount(b_.Pieces(strong, Pawn));
+    return pawns ? std::min(64, 36 + 7 * pawns) : 64;
 }
 
 int Evaluation::Run() {

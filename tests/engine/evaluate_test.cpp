@@ -79,6 +79,27 @@ TEST(Evaluate, KnowsWhoIsBetter) {
     }
 }
 
+// An endgame edge counts for less with few pawns left or bishops on opposite colours, and least with the
+// bishops alone; a pawnless lead of a rook or more keeps its full weight.
+TEST(Evaluate, ScalesDrawishEndgamesDown) {
+    auto scale = [](const char* fen) {
+        EvalTrace trace;
+        EvaluateTraced(*Board::FromFen(fen), DefaultEvalParams(), trace);
+        return trace.endgameScale;
+    };
+    const int manyPawns = scale("4k3/8/8/8/8/8/PPPP1PPP/R3K2r w - - 0 1");
+    const int onePawn = scale("4k3/8/8/8/8/8/4P3/R3K2r w - - 0 1");
+    const int bishopsAndRooks = scale("r3k3/p7/8/3b4/8/2P5/1P6/R1B1K3 w - - 0 1");
+    const int bishopsAlone = scale("4k3/p7/8/3b4/8/2P5/1P6/2B1K3 w - - 0 1");
+    const int sameColourBishops = scale("4k3/p7/8/4b3/8/2P5/1P6/2B1K3 w - - 0 1");
+    EXPECT_EQ(manyPawns, 64);
+    EXPECT_LT(onePawn, manyPawns);
+    EXPECT_LT(bishopsAlone, bishopsAndRooks);
+    EXPECT_LT(bishopsAndRooks, sameColourBishops);
+    EXPECT_EQ(scale("4k3/8/8/8/8/8/8/3QK2r w - - 0 1"), 64);
+    EXPECT_EQ(scale("4k3/p7/8/3b4/8/2P5/1P6/2B1K3 b - - 0 1"), bishopsAlone);  // the same for either side to move
+}
+
 // Moves without captures or pawn moves wear an advantage down, whichever side has it.
 TEST(Evaluate, AdvantageFadesWithTheFiftyMoveCount) {
     Evaluator e;
