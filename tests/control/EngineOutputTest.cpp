@@ -105,15 +105,17 @@ TEST_F(Interpreter, MoveNumberMustBeTheNextFullMove) {
     }
 }
 
-// Stepping back while the engine thinks discards its move; when that move ended
-// the engine's game, the ending must not end the game now shown.
+// Stepping back while the engine thinks discards its move, which ends the search and the discard;
+// when that move ended the engine's game, the ending must not end the game now shown.
 TEST_F(Interpreter, EndingsAndClaimsAfterADiscardedMoveAreIgnored) {
     for (const char* ending : {"0-1 {Black mates}", "1/2-1/2 {stalemate}",
                                "1/2-1/2 {I claim a draw by threefold repetition}"}) {
         link.ThinkingStarted();
         link.Flags().DiscardEngineMove = true;
         output.Interpret("\a");
-        output.Interpret("move (9): Qxe5# \n");
+        output.Interpret("move (1): Qxe5# \n");
+        EXPECT_FALSE(link.Flags().DiscardEngineMove) << ending;
+        EXPECT_FALSE(link.Flags().EngineThinking) << ending;
         output.Interpret(ending);
         EXPECT_TRUE(actions.log.empty()) << ending;
         EXPECT_FALSE(actions.ended) << ending;
@@ -127,15 +129,8 @@ TEST_F(Interpreter, EndingsAndClaimsAfterADiscardedMoveAreIgnored) {
     }
 }
 
-TEST_F(Interpreter, DiscardedMoveAndAnalyzeCompleteClearTheDiscard) {
-    link.ThinkingStarted();
-    link.Flags().DiscardEngineMove = true;
-    output.Interpret("\a");
-    output.Interpret("move (1): e5 \n");
-    EXPECT_TRUE(actions.log.empty());
-    EXPECT_FALSE(link.Flags().DiscardEngineMove);
-    EXPECT_FALSE(link.Flags().EngineThinking);
-
+// The discarded move itself clears the discard too (above).
+TEST_F(Interpreter, AnalyzeCompleteClearsTheDiscard) {
     link.Flags().DiscardEngineMove = true;
     output.Interpret("analyze complete");
     EXPECT_FALSE(link.Flags().DiscardEngineMove);

@@ -71,23 +71,15 @@ TEST(ClockValue, FollowsTheLevelsAndStaysInRange) {
     for (const Case& c : cases) EXPECT_EQ(ClockValue(c.tenths), c.value) << c.tenths;
 }
 
-TEST_F(EngineLinkTest, ClockSkillAndPonderLines) {
-    settings.MoveTimeTenths = 5;
-    link.SendClocks();
-    EXPECT_EQ(settings.WhiteTime, 5000);
-    EXPECT_EQ(settings.BlackTime, 5000);
-    settings.SkillValue = 30;
-    link.SetCurrentSkill();
-    link.SetCurrentPonderState();
-    EXPECT_EQ(link.Queue().Text(), "whitetime 5000\nblacktime 5000\nskill 30\nponder on\n");
-
-    // A pending ponder change waits for the end of the search.
+// The skill, ponder and clock lines a level sends are checked through the whole program.
+TEST_F(EngineLinkTest, PendingPonderChangeWaitsForTheEndOfTheSearchAndGoesOnce) {
     settings.PonderChangePending = true;
     settings.PonderWanted = false;
     link.ThinkingStarted();
+    EXPECT_TRUE(link.Queue().Empty());
     link.ThinkingEnded();
     link.ThinkingEnded();
-    EXPECT_EQ(link.Queue().Text(), "whitetime 5000\nblacktime 5000\nskill 30\nponder on\nponder off\n");
+    EXPECT_EQ(link.Queue().Text(), "ponder off\n");
     EXPECT_FALSE(settings.PonderChangePending);
 }
 
@@ -108,14 +100,14 @@ constexpr std::string_view Title = "Varnix Chess v1.16";
 TEST(MoveStatus, CaptionAndLampsFollowTheUsersTurn) {
     struct Case {
         const char* name;
-        std::string text;
+        std::string text; // "" is shown, and left, as "none"
         TurnState turn;
         bool userLamp;
         bool engineLamp;
     };
     const Case cases[] = {
-        {"new game as White", "none", {0, true}, true, false},
-        {"new game as Black", "none", {0, false}, false, true},
+        {"new game as White", "", {0, true}, true, false},
+        {"new game as Black", "", {0, false}, false, true},
         {"White moved, user plays White", "e4", {1, true}, false, true},
         {"user plays Black, its turn", "Nf3+", {1, false}, true, false},
         {"mate puts both out", "Qxf7#", {7, true}, false, false},
@@ -124,19 +116,14 @@ TEST(MoveStatus, CaptionAndLampsFollowTheUsersTurn) {
         HeadlessPlatform platform;
         platform.SetControlVisible(LampUserTurn, true);
         platform.SetControlVisible(LampEngineTurn, true);
-        ShowMoveStatus(platform, Title, c.text, c.turn);
-        EXPECT_EQ(platform.Caption(), "Varnix Chess v1.16         Move: " + c.text) << c.name;
+        std::string text = c.text;
+        ShowMove(platform, Title, text, c.turn);
+        const std::string shown = c.text.empty() ? "none" : c.text;
+        EXPECT_EQ(text, shown) << c.name;
+        EXPECT_EQ(platform.Caption(), "Varnix Chess v1.16         Move: " + shown) << c.name;
         EXPECT_EQ(platform.ControlVisible(LampUserTurn), c.userLamp) << c.name;
         EXPECT_EQ(platform.ControlVisible(LampEngineTurn), c.engineLamp) << c.name;
     }
-}
-
-TEST(MoveStatus, EmptyTextIsShownAndLeftAsNone) {
-    HeadlessPlatform platform;
-    std::string text;
-    ShowMove(platform, Title, text, {0, true});
-    EXPECT_EQ(text, "none");
-    EXPECT_EQ(platform.Caption(), "Varnix Chess v1.16         Move: none");
 }
 
 std::vector<std::string> Received() {
@@ -144,7 +131,6 @@ std::vector<std::string> Received() {
     for (int i = 0; i < fake_ReceivedCount(); ++i) lines.emplace_back(fake_Received(i));
     return lines;
 }
-
 
 // The same link with the fake engine's text calls bound, as the pump meets them.
 class EnginePumpTest : public EngineLinkTest {
