@@ -7,9 +7,8 @@
 #include "skin/MsgBoxLayout.h"
 #include "skin/SkinFont.h"
 
-#include <memory>
-
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,18 +54,14 @@ struct MsgBoxRig {
     }
     static PixelRect At(const FrmMsgImage& image) { return ImageRect(image); }
 
-    void MoveOver(const FrmMsgImage& image, int buttons = 0) {
+    // A mouse event at the middle of the image.
+    void Send(InputEvent::Kind kind, const FrmMsgImage& image, int buttons = int(MouseButton::Left)) {
         const PixelRect r = At(image);
-        platform.QueueEvent(Mouse(InputEvent::Kind::MouseMove, r.x + r.width / 2, r.y + r.height / 2, buttons));
+        platform.QueueEvent(Mouse(kind, r.x + r.width / 2, r.y + r.height / 2, buttons));
     }
-    void Press(const FrmMsgImage& image) {
-        const PixelRect r = At(image);
-        platform.QueueEvent(Mouse(InputEvent::Kind::MouseDown, r.x + r.width / 2, r.y + r.height / 2));
-    }
-    void Release(const FrmMsgImage& image) {
-        const PixelRect r = At(image);
-        platform.QueueEvent(Mouse(InputEvent::Kind::MouseUp, r.x + r.width / 2, r.y + r.height / 2));
-    }
+    void MoveOver(const FrmMsgImage& image, int buttons = 0) { Send(InputEvent::Kind::MouseMove, image, buttons); }
+    void Press(const FrmMsgImage& image) { Send(InputEvent::Kind::MouseDown, image); }
+    void Release(const FrmMsgImage& image) { Send(InputEvent::Kind::MouseUp, image); }
     void Click(const FrmMsgImage& image) {
         Press(image);
         Release(image);
