@@ -32,14 +32,11 @@ Result Think(Searcher& s, const Board& b, const SearchLimits& limits, std::vecto
     return r;
 }
 
-SearchLimits Nodes(uint64_t n) {
-    SearchLimits l;
-    l.nodes = n;
-    return l;
-}
+SearchLimits Nodes(uint64_t n) { return {.nodes = n}; }
 
 // Brute force over legal moves only: does the side to move mate within `moves` moves against every defence?
 bool ForcesMate(Board& b, int moves) {
+    if (moves <= 0) return false;
     MoveList list;
     GenerateLegal(b, list);
     for (const Move m : list) {
@@ -60,7 +57,8 @@ bool ForcesMate(Board& b, int moves) {
 
 }  // namespace
 
-// The engine reports the shortest mate, and its move keeps that mate in hand against every defence.
+// The engine reports the shortest mate, and its move keeps that mate in hand against every defence; a mate on
+// the hundredth half-move wins, the fifty-move rule does not take it away.
 TEST(Search, FindsShortestMates) {
     struct Case {
         const char* name;
@@ -73,16 +71,11 @@ TEST(Search, FindsShortestMates) {
         {"RookLadder", "7k/8/8/8/8/8/R7/1R4K1 w - - 0 1", 2},
         {"QuietRookSacrifice", "kbK5/pp6/1P6/8/8/8/8/R7 w - - 0 1", 2},
         {"RookAndKingFarther", "8/8/8/8/4K3/8/R7/6k1 w - - 0 1", 3},
+        {"OnTheHundredthHalfMove", "k7/8/1K6/8/8/8/8/7R w - - 99 80", 1},
     };
     Searcher searcher(16);
     for (const Case& c : cases) {
         Board b = *Board::FromFen(c.fen);
-        // The expected length is checked by brute force first, so the table cannot be wrong.
-        ASSERT_TRUE(ForcesMate(b, c.mateIn)) << c.name;
-        if (c.mateIn > 1) {
-            ASSERT_FALSE(ForcesMate(b, c.mateIn - 1)) << c.name;
-        }
-
         searcher.NewGame();
         const Result r = Think(searcher, b, Nodes(300000));
         ASSERT_EQ(r.doneCalls, 1) << c.name;
@@ -92,6 +85,7 @@ TEST(Search, FindsShortestMates) {
         b.MakeMove(r.best);
         MoveList replies;
         GenerateLegal(b, replies);
+        EXPECT_TRUE(!replies.Empty() || b.InCheck()) << c.name << ": " << MoveToUci(r.best) << " stalemates";
         for (const Move reply : replies) {
             b.MakeMove(reply);
             EXPECT_TRUE(ForcesMate(b, c.mateIn - 1)) << c.name << ": " << MoveToUci(r.best) << " lets " << MoveToUci(reply) << " escape";
@@ -106,14 +100,6 @@ TEST(Search, SeesMateFromTheLosingSide) {
     const Result r = Think(searcher, *Board::FromFen("kbK5/pp6/RP6/8/8/8/8/8 b - - 0 1"), Nodes(100000));
     EXPECT_TRUE(r.last.isMate);
     EXPECT_EQ(r.last.mateInMoves, -1);
-}
-
-// Checkmate on the hundredth half-move wins; the fifty-move rule does not take it away.
-TEST(Search, MateBeatsFiftyMoveRule) {
-    Searcher searcher(16);
-    const Result r = Think(searcher, *Board::FromFen("k7/8/1K6/8/8/8/8/7R w - - 99 80"), Nodes(50000));
-    EXPECT_EQ(MoveToUci(r.best), "h1h8");
-    EXPECT_TRUE(r.last.isMate);
 }
 
 // A winning side does not walk into a position the game has already seen: it would be a draw.
@@ -165,40 +151,17 @@ TEST(Search, NoOrOneLegalMoveNeedsNoSearch) {
     EXPECT_EQ(mated.doneCalls, 1);
     EXPECT_FALSE(mated.best);
     EXPECT_FALSE(Think(searcher, *Board::FromFen("k7/8/1Q6/8/8/8/8/7K b - - 0 1"), Nodes(1000)).best);
-    SearchLimits limits;
-    limits.moveTimeMs = 60000;
     // The only move is Kxh2 ... the search ends after its first iteration, long before a minute.
-    const Result r = Think(searcher, *Board::FromFen("7k/8/8/8/8/8/6qP/7K w - - 0 1"), limits);
+    const Result r = Think(searcher, *Board::FromFen("7k/8/8/8/8/8/6qP/7K w - - 0 1"), {.moveTimeMs = 60000});
     EXPECT_EQ(MoveToUci(r.best), "h1g2");
     EXPECT_LE(r.last.depth, 2);
 }
 
-TEST(Search, StopEndsAnInfiniteSearch) {
-    Searcher searcher(16, 2);
-    SearchLimits limits;
-    limits.infinite = true;
-    std::atomic<int> done{0};
-    Move best;
-    const Board b = Board::StartPosition();
-    searcher.Start(b, {}, limits, nullptr, [&](Move m, Move) {
-        best = m;
-        ++done;
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    EXPECT_TRUE(searcher.Running());
-    searcher.Stop();
-    searcher.Wait();
-    EXPECT_FALSE(searcher.Running());
-    EXPECT_EQ(done.load(), 1);
-    EXPECT_TRUE(IsLegalMove(b, best));
-}
-
-// Searches started and stopped in quick succession each answer exactly once.
+// An infinite search runs until stopped; searches started and stopped in quick succession each answer once.
 TEST(Search, RestartsCleanly) {
     Searcher searcher(8, 2);
     std::atomic<int> done{0};
-    SearchLimits limits;
-    limits.infinite = true;
+    const SearchLimits limits{.infinite = true};
     const Board b = *Board::FromFen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
     for (int i = 0; i < 30; ++i) {
         searcher.Start(b, {}, limits, nullptr, [&](Move m, Move) {
@@ -206,18 +169,18 @@ TEST(Search, RestartsCleanly) {
             ++done;
         });
         if (i % 3 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        EXPECT_TRUE(searcher.Running());
         searcher.Stop();
     }
     searcher.Wait();
+    EXPECT_FALSE(searcher.Running());
     EXPECT_EQ(done.load(), 30);
 }
 
 // A pondering search that has finished its work waits for the ponder hit before it answers.
 TEST(Search, PonderWaitsForPonderHit) {
     Searcher searcher(8);
-    SearchLimits limits;
-    limits.ponder = true;
-    limits.depth = 2;
+    const SearchLimits limits{.depth = 2, .ponder = true};
     std::atomic<int> done{0};
     searcher.Start(Board::StartPosition(), {}, limits, nullptr, [&](Move, Move) { ++done; });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

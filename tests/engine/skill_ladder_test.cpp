@@ -37,9 +37,7 @@ double PlayGame(Searcher& white, Searcher& black, int whiteSkill, int blackSkill
         }
         if (ClaimableDraw(board, line.Earlier()) != DrawClaim::None) return 0.5;
         const bool whiteMoves = board.SideToMove() == White;
-        SearchLimits limits;
-        limits.skill = whiteMoves ? whiteSkill : blackSkill;
-        limits.seed = seed + uint64_t(ply);
+        const SearchLimits limits{.skill = whiteMoves ? whiteSkill : blackSkill, .seed = seed + uint64_t(ply)};
         Searcher& mover = whiteMoves ? white : black;
         Move best;
         mover.Start(board, line.Earlier(), limits, nullptr, [&](Move m, Move) { best = m; });

@@ -72,24 +72,14 @@ TEST(TimePlan, Budgets) {
         Color us;
         int64_t minHard, maxHard;
     };
-    SearchLimits fixed;
-    fixed.moveTimeMs = 1000;
-    SearchLimits clock;
-    clock.wtimeMs = 60000;
-    clock.btimeMs = 1000;
-    SearchLimits lastMove;
-    lastMove.wtimeMs = 5000;
-    lastMove.movesToGo = 1;
-    SearchLimits none;
-    SearchLimits infinite = fixed;
-    infinite.infinite = true;
+    const SearchLimits clock{.wtimeMs = 60000, .btimeMs = 1000};
     const Case cases[] = {
-        {"FixedTimeUsedUpToItsEnd", fixed, White, 950, 1000},
+        {"FixedTimeUsedUpToItsEnd", {.moveTimeMs = 1000}, White, 950, 1000},
         {"ClockGivesAShare", clock, White, 2000, 10000},
         {"LowClockStaysSmall", clock, Black, 1, 400},
-        {"LastMoveBeforeControlMayUseMore", lastMove, White, 2000, 4990},
-        {"NoLimits", none, White, 0, 0},
-        {"InfiniteIgnoresTime", infinite, White, 0, 0},
+        {"LastMoveBeforeControlMayUseMore", {.wtimeMs = 5000, .movesToGo = 1}, White, 2000, 4990},
+        {"NoLimits", {}, White, 0, 0},
+        {"InfiniteIgnoresTime", {.moveTimeMs = 1000, .infinite = true}, White, 0, 0},
     };
     for (const Case& c : cases) {
         const TimeBudget b = PlanTime(c.limits, c.us);
